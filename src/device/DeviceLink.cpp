@@ -1,0 +1,110 @@
+// Discovery walks the port's interfaces in order and stops at the first whose hardware ID contains the wanted
+// identifier, whether or not that device then opens.
+#include "device/DeviceLink.h"
+
+#include "device/Port1CommsUnit.h"
+
+#include <QThread>
+
+QByteArray DevicePrefix()
+{
+    return "Vid_04d8&Pid_" + QByteArray::number(ControllerProductId, 16).rightJustified(4, '0').toLower();
+}
+
+QByteArray NormalModeIdentifier()
+{
+    return DevicePrefix() + "&rev_000B";
+}
+
+QByteArray ProgramModeIdentifier()
+{
+    return DevicePrefix() + "&rev_0001";
+}
+
+QByteArray AnyRevisionIdentifier()
+{
+    return DevicePrefix();
+}
+
+TDeviceLink::TDeviceLink(HidPort& port, uint8_t* receiveBuffer, std::function<void()> handleInputReport)
+    : port(port)
+    , receiveBuffer(receiveBuffer)
+    , handleInputReport(std::move(handleInputReport))
+{
+}
+
+TDeviceLink::~TDeviceLink()
+{
+    Close();
+}
+
+void TDeviceLink::OpenHidDevice(const QByteArray& wantedId)
+{
+    if (connected)
+        return;
+    // A link that dropped still holds its handles and its ended reader.
+    Close();
+    // QByteArray::toLower is plain ASCII, so no locale can make "I" and "i" differ.
+    const QByteArray wanted = wantedId.toLower();
+    for (const HidInterfaceInfo& info : port.Enumerate()) {
+        if (!info.hardwareId.toLower().contains(wanted))
+            continue;
+        auto write = port.Open(info.path, HidAccess::Write);
+        auto read = port.Open(info.path, HidAccess::Read);
+        // Without both handles there is no link: a device that cannot be written to would swallow every command.
+        if (write && read) {
+            writeHandle = std::move(write);
+            readHandle = std::move(read);
+            connected = 1;
+            StartReader();
+        }
+        return;
+    }
+}
+
+ConnectResult TDeviceLink::ConnectDevice()
+{
+    if (connected)
+        return ConnectResult::Ready;
+    OpenHidDevice(NormalModeIdentifier());
+    if (!connected) {
+        OpenHidDevice(ProgramModeIdentifier());
+        if (connected) {
+            Close();
+            return ConnectResult::ProgramMode;
+        }
+    }
+    if (!connected)
+        OpenHidDevice(AnyRevisionIdentifier());
+    return connected ? ConnectResult::Ready : ConnectResult::NotFound;
+}
+
+void TDeviceLink::SendReport(const TReport& report)
+{
+    // The controller's answer is what moves the protocol on; a lost write shows as a missing answer.
+    if (writeHandle)
+        writeHandle->Write(report);
+}
+
+void TDeviceLink::Close()
+{
+    ++generation;
+    if (reader) {
+        reader->Stop();
+        reader->wait();
+        reader.reset();
+    }
+    readHandle.reset();
+    writeHandle.reset();
+    connected = 0;
+}
+
+void TDeviceLink::StartReader()
+{
+    const quint64 startedAt = generation;
+    reader = std::make_unique<Port1Comms>(*readHandle, receiveBuffer, connected, this, [this, startedAt] {
+        if (startedAt == generation)
+            handleInputReport();
+    });
+    reader->start(QThread::IdlePriority);
+}

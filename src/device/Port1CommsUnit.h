@@ -1,0 +1,45 @@
+// The report reader thread: reads the controller's input reports and hands each one to the GUI thread, waiting
+// until it has been handled before it reads again.
+#pragma once
+
+#include "device/HidPort.h"
+#include "device/Report.h"
+
+#include <QThread>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+class Port1Comms : public QThread
+{
+    Q_OBJECT
+
+public:
+    // How long one read waits before the stop flag is looked at again.
+    static constexpr int kReadTimeoutMs = 50;
+    // How long one wait for the GUI thread lasts before the stop flag is looked at again.
+    static constexpr int kHandOverPollMs = 20;
+
+    // handOver is called on `guiContext`'s thread for each report, after the report has been copied into
+    // receiveBuffer. readHandle, receiveBuffer and connected must outlive the thread.
+    Port1Comms(HidDevice& readHandle, uint8_t* receiveBuffer, std::atomic<uint8_t>& connected, QObject* guiContext,
+        std::function<void()> handOver);
+    ~Port1Comms() override;
+
+    // Asks the loop to end; it does within one read or hand-over poll. Join with wait().
+    void Stop();
+
+protected:
+    void run() override;
+
+private:
+    bool HandOver();
+
+    HidDevice& readHandle;
+    uint8_t* receiveBuffer;
+    std::atomic<uint8_t>& connected;
+    QObject* guiContext;
+    std::function<void()> handOver;
+    std::atomic<bool> stopRequested { false };
+    TReport readBuffer {};
+};
