@@ -106,5 +106,7 @@ void TDeviceLink::StartReader()
         if (startedAt == generation)
             handleInputReport();
     });
-    reader->start(QThread::IdlePriority);
+    // The reader spends its life blocked in a read, so it runs at the lowest ordinary priority. Not IdlePriority:
+    // on Linux that is SCHED_IDLE, which a busy machine may starve while the GUI waits on the next report.
+    reader->start(QThread::LowestPriority);
 }
