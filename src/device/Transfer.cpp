@@ -165,7 +165,7 @@ int TableOf(int chunk)
 // Written so that no index near the int limits can overflow.
 bool ValidEntry(int first, int k)
 {
-    return first >= 0 && first < kChannelCount - k;
+    return first >= -k && first < kChannelCount - k;
 }
 
 } // namespace
