@@ -2,6 +2,7 @@
 // a controller would (identity reply, read answers echoing what a write sent).
 #pragma once
 
+#include "config/ConfigBlock.h"
 #include "device/Protocol.h"
 
 #include <QByteArray>
@@ -119,3 +120,34 @@ struct EchoController
         }
     }
 };
+
+// Helpers shared by the protocol tests.
+inline QByteArray Hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+inline QByteArray Bytes(const TConfigBlock& block)
+{
+    return QByteArray(reinterpret_cast<const char*>(BlockBytes(block)), int(sizeof block));
+}
+
+inline TConfigBlock DefaultBlock()
+{
+    TConfigBlock block {};
+    SetDefaults(block);
+    return block;
+}
+
+// Answers every report with zeros (the identity reply to the first) until the machine goes idle.
+inline void Complete(TDeviceProtocol& protocol, const TReport& answer = TReport {})
+{
+    Feed(protocol, IdentityReply());
+    for (int guard = 0; protocol.ProtocolState != 0 && guard < 100; ++guard)
+        Feed(protocol, answer);
+}
+
+inline QByteArray Sent(const RecordingHost& host, int index)
+{
+    return ReportBytes(host.sent.value(index));
+}
