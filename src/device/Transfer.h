@@ -1,0 +1,80 @@
+// Wire encoding of the configuration transfer: the command codes, report framing and the page map that packs the
+// configuration block into 21 chunks of two halves each.
+#pragma once
+
+#include "config/ConfigBlock.h"
+#include "device/Report.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Byte 1 of an output report.
+namespace Command {
+constexpr uint8_t Identify = 0x53; // 'S'
+constexpr uint8_t WriteStart = 0x45; // 'E'
+constexpr uint8_t WriteFirst = 0x64; // 'd'
+constexpr uint8_t WriteSecond = 0x44; // 'D'
+constexpr uint8_t WriteEnd = 0x5A; // 'Z'
+constexpr uint8_t ReadFirst = 0x72; // 'r'
+constexpr uint8_t ReadSecond = 0x52; // 'R'
+constexpr uint8_t SignalQuery = 0x41; // 'A'
+} // namespace Command
+
+constexpr int kChunkCount = 21;
+constexpr int kCommandChunkFirst = 2; // chunks 2..17 carry the four command-word tables, four chunks each
+constexpr int kMessageChunkFirst = 18; // chunks 18..20 carry the first 256 message bytes
+constexpr int kEntriesPerHalf = 2;
+
+// A half image starts at report byte 3 in a write half and at byte 2 in a read answer, whose header is one byte
+// shorter; so a half image is at most 62 bytes long.
+constexpr int kWriteImageStart = 3;
+constexpr int kReadImageStart = 2;
+constexpr int kHalfImageSize = kReportSize - kWriteImageStart;
+
+enum class Half { First, Second };
+
+enum class Encoding {
+    Marker, // the constant 0x55 when writing; skipped when reading
+    FlagPair, // sixteen one-byte flags as two packed bytes: elements 8..15 first, then 0..7
+    PulsePeriods, // sixteen 32-bit periods as two big-endian bytes each (bits 0..15 only)
+    Bytes, // raw bytes, zeros included
+    LowByte, // a 32-bit value as its low byte
+    FlagBit, // a one-byte flag as bit 0
+    FillFF, // 0xFF in every byte when writing; skipped when reading
+};
+
+// One run of a half image: `length` image bytes from `offset`, holding block bytes from `blockOffset` encoded as
+// `encoding` (for FlagPair and PulsePeriods, `length` is the image length: 2 and 32).
+struct PageEntry
+{
+    int chunk;
+    Half half;
+    int offset;
+    Encoding encoding;
+    int blockOffset;
+    int length;
+};
+
+// The fixed runs of chunks 0, 1 and 18..20 (the command-word chunks are described by CommandTableOffset).
+const PageEntry* PageMapBegin();
+const PageEntry* PageMapEnd();
+
+// Block offset of command-word table 0..3 (OutputOn, OutputOff, OutputToggle, OutputPulse).
+std::size_t CommandTableOffset(int table);
+
+// Writes byte 0 (the report ID, always 0) and byte 1 (the command); no other byte is touched.
+void FrameReport(TReport& report, uint8_t command);
+// As above, and byte 2 = the chunk number.
+void FrameReport(TReport& report, uint8_t command, uint8_t chunk);
+
+// Writes the image bytes that the page map names for chunk 0..20, half `half`; every other byte of `image` keeps
+// its value. `image` holds kHalfImageSize bytes. A chunk outside 0..20 writes nothing.
+void EncodeHalf(const TConfigBlock& config, int chunk, Half half, uint8_t* image);
+
+// Stores the named image bytes of a read answer into the block; block bytes not named keep their value.
+void DecodeHalf(TConfigBlock& config, int chunk, Half half, const uint8_t* image);
+
+// Command-word entries `first` and `first` + 1 of one table at image offsets 0..15 and 16..31. An entry outside
+// 0..15 is neither written nor stored.
+void EncodeEntries(const TConfigBlock& config, int table, int first, uint8_t* image);
+void DecodeEntries(TConfigBlock& config, int table, int first, const uint8_t* image);
