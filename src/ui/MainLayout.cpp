@@ -6,7 +6,7 @@
 #include "ui/LimitedMemo.h"
 #include "ui/Mainunit.h"
 
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -71,12 +71,21 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, Q
     return label;
 }
 
-QFont WindowFont()
+// A group box drawn with its caption set into the frame's top line, so that controls placed just under the
+// caption stay inside the frame.
+QGroupBox* AddGroupBox(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
 {
-    QFont font
-        = QFontDatabase::families().contains(QStringLiteral("Tahoma")) ? QFont(QStringLiteral("Tahoma")) : QFont();
-    font.setPixelSize(11);
-    return font;
+    auto* box = Named(new QGroupBox(caption, parent), name);
+    // A style sheet resolves the font of the box and its controls afresh, so it names the window's font too.
+    const QFontInfo font(ToolkitFont());
+    box->setStyleSheet(
+        QStringLiteral("* { font-family: \"%1\"; font-size: %2px; }"
+                       "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }")
+            .arg(font.family())
+            .arg(font.pixelSize()));
+    box->setGeometry(geometry);
+    return box;
 }
 
 } // namespace
@@ -85,7 +94,7 @@ void TMainForm::BuildLayout()
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("MainForm"));
-    setFont(WindowFont());
+    setFont(ToolkitFont());
     resize(kClientWidth, kClientHeight);
 
     auto* layout = new QVBoxLayout(this);
@@ -173,8 +182,8 @@ void TMainForm::BuildCheckGroup(int group, QWidget* page)
 {
     const TCheckGroupSpec& spec = kCheckGroups[group];
     const QString prefix = QString::fromLatin1(spec.Prefix);
-    auto* box = Named(new QGroupBox(QString::fromLatin1(spec.Caption), page), QString::fromLatin1(spec.GroupBoxName));
-    box->setGeometry(spec.Geometry);
+    auto* box
+        = AddGroupBox(page, QString::fromLatin1(spec.GroupBoxName), QString::fromLatin1(spec.Caption), spec.Geometry);
     for (int k = 1; k <= kChannelCount; ++k) {
         auto* check = Named(new TJvCheckBox(box), prefix + QStringLiteral("JvCheckBox%1").arg(k));
         check->setText(QString::number(k));
@@ -194,9 +203,8 @@ void TMainForm::BuildCheckGroup(int group, QWidget* page)
 void TMainForm::BuildOutputGroup(const TOutputGroupSpec& spec, QWidget* page)
 {
     const int n = spec.Output;
-    auto* box = Named(
-        new QGroupBox(QStringLiteral("Output %1").arg(n), page), QStringLiteral("GroupBox%1").arg(spec.GroupBox));
-    box->setGeometry(OutputGroupGeometry(n));
+    auto* box = AddGroupBox(page, QStringLiteral("GroupBox%1").arg(spec.GroupBox), QStringLiteral("Output %1").arg(n),
+        OutputGroupGeometry(n));
 
     int label = 6 * (spec.GroupBox - 1);
     for (const TCommandSpec& command : kCommands) {
@@ -205,7 +213,7 @@ void TMainForm::BuildOutputGroup(const TOutputGroupSpec& spec, QWidget* page)
     }
     auto* period = AddLabel(box, QStringLiteral("Label%1").arg(++label), QStringLiteral("Pulse period"), { 16, 136 });
     period->setWordWrap(true);
-    period->setGeometry(16, 136, 30, 26);
+    period->setGeometry(16, 136, 36, 26); // wider than 30: fallback fonts run wider than Tahoma
     AddLabel(box, QStringLiteral("Label%1").arg(++label), QStringLiteral("Enabled"), { 143, 7 });
 
     for (int c = 0; c < kCommandCount; ++c) {

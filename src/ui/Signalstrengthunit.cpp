@@ -1,7 +1,8 @@
 // The bar's text is the value itself, so that a reading above the bar's maximum still shows what arrived.
 #include "ui/Signalstrengthunit.h"
 
-#include <QFontDatabase>
+#include "ui/ToolkitServices.h"
+
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -18,10 +19,7 @@ TSignalStrengthForm::TSignalStrengthForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("SignalStrengthForm"));
     setWindowTitle(QStringLiteral("SignalStrengthForm"));
-    QFont font
-        = QFontDatabase::families().contains(QStringLiteral("Tahoma")) ? QFont(QStringLiteral("Tahoma")) : QFont();
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(ToolkitFont());
     resize(355, 146);
 
     SignalStrenthAdvSmoothProgressBar = new QProgressBar(this);

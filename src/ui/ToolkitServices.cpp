@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFont>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -55,6 +56,14 @@ int ResultOf(int standardButton)
 }
 
 } // namespace
+
+QFont ToolkitFont()
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed") });
+    font.setPixelSize(11);
+    return font;
+}
 
 int MessageDlg(const QString& text, TMsgDlgType kind, TMsgDlgButtons buttons, int /*helpContext*/)
 {

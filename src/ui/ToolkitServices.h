@@ -5,7 +5,11 @@
 #include <QList>
 #include <QString>
 
+class QFont;
 class QWidget;
+
+// Tahoma 8 pt (11 pixels) where the system has it, else the nearest sans-serif of similar width.
+QFont ToolkitFont();
 
 enum class TMsgDlgType { mtError, mtInformation, mtConfirmation };
 enum class TMsgDlgButtons { mbOK, mbYesNoCancel };
