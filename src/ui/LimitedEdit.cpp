@@ -9,8 +9,9 @@ TLimitedEdit::TLimitedEdit(int typingLimit, QWidget* parent)
     , m_typingLimit(typingLimit)
 {
     connect(this, &QLineEdit::textEdited, this, &TLimitedEdit::OnTextEdited);
-    // textEdited comes before textChanged, so m_accepted still holds the text from before the edit there.
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { m_accepted = text; });
+    // textEdited comes before textChanged, so m_accepted still holds the text from before the edit there; and
+    // textChanged may still carry a text that OnTextEdited has just refused, so the edit's own text is taken.
+    connect(this, &QLineEdit::textChanged, this, [this] { m_accepted = text(); });
 }
 
 void TLimitedEdit::OnTextEdited(const QString& text)
