@@ -1,7 +1,7 @@
 // The tables behind the main window's generated controls.
 #include "ui/FormTables.h"
 
-const std::array<TCheckGroupSpec, kCheckGroupCount> kCheckGroups = { {
+const std::array<TCheckGroupRow, kCheckGroupCount> kCheckGroups = { {
     { "InvertInputs", "AdvGroupBox2", "Invert Inputs", "Invert All", "Invert None", 1, QRect(20, 3, 345, 129), 2,
         &TConfigBlock::InvertInputs },
     { "InvertOutputs", "AdvGroupBox1", "Invert Outputs", "Invert All", "Invert None", 1, QRect(20, 138, 345, 129), 1,
@@ -30,7 +30,7 @@ QRect CheckNoneButtonGeometry()
     return QRect(216, 96, 75, 17);
 }
 
-const std::array<TCommandSpec, kCommandCount> kCommands = { {
+const std::array<TCommandRow, kCommandCount> kCommands = { {
     { "On", "On", 24, &TConfigBlock::OutputOn, &TConfigBlock::OutputOnEnabled },
     { "Off", "Off", 51, &TConfigBlock::OutputOff, &TConfigBlock::OutputOffEnabled },
     { "Toggle", "Toggle", 78, &TConfigBlock::OutputToggle, &TConfigBlock::OutputToggleEnabled },
@@ -38,7 +38,7 @@ const std::array<TCommandSpec, kCommandCount> kCommands = { {
 } };
 
 // Each page's second row is named and tabbed right to left, and "Outputs 9 - 16" runs right to left throughout.
-const std::array<TOutputGroupSpec, kChannelCount> kOutputGroups = { {
+const std::array<TOutputGroupRow, kChannelCount> kOutputGroups = { {
     { 1, 1 },
     { 2, 2 },
     { 3, 3 },
@@ -69,7 +69,7 @@ QRect OutputGroupGeometry(int output)
     return QRect(16 + 199 * column, 16 + 192 * row, 193, 177);
 }
 
-const std::array<TTextEditSpec, kTextEditCount> kTextEdits = { {
+const std::array<TTextEditRow, kTextEditCount> kTextEdits = { {
     { "DeviceNameEdit", QRect(268, 76, 121, 21), 30, offsetof(TConfigBlock, DeviceName), 32 },
     { "PhoneNumberEdit", QRect(268, 32, 121, 21), 32, offsetof(TConfigBlock, PhoneNumber), 32 },
     { "PasswordEdit", QRect(268, 122, 121, 21), 8, offsetof(TConfigBlock, Password), 16 },

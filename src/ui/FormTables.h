@@ -12,7 +12,7 @@ using TFlagField = uint8_t (TConfigBlock::*)[kChannelCount];
 using TWordField = TCommandWords TConfigBlock::*;
 
 // A group of sixteen check boxes with its All and None buttons, listed in the order the block holds them.
-struct TCheckGroupSpec
+struct TCheckGroupRow
 {
     const char* Prefix; // InvertInputs -> InvertInputsJvCheckBox1, InvertInputsCheckAllButton ...
     const char* GroupBoxName;
@@ -33,7 +33,7 @@ enum CheckGroup {
     InputInactiveMessageGroup,
     kCheckGroupCount
 };
-extern const std::array<TCheckGroupSpec, kCheckGroupCount> kCheckGroups;
+extern const std::array<TCheckGroupRow, kCheckGroupCount> kCheckGroups;
 
 // Where the boxes and buttons of a check-box group stand within it; k counts from 1.
 QRect CheckGroupBoxGeometry(int k);
@@ -41,7 +41,7 @@ QRect CheckAllButtonGeometry();
 QRect CheckNoneButtonGeometry();
 
 // One kind of command word of every output: its edit, its Enabled check box and its two fields.
-struct TCommandSpec
+struct TCommandRow
 {
     const char* Name; // On -> OutputOnEdit5, OutputOnJvCheckBox5
     const char* LabelCaption;
@@ -51,17 +51,17 @@ struct TCommandSpec
 };
 
 constexpr int kCommandCount = 4;
-extern const std::array<TCommandSpec, kCommandCount> kCommands;
+extern const std::array<TCommandRow, kCommandCount> kCommands;
 
 // The sixteen output group boxes in the order of their names and tab order; the output each one shows follows
 // another order, and its place on the page is that of the output.
-struct TOutputGroupSpec
+struct TOutputGroupRow
 {
     int GroupBox; // GroupBox1 ... GroupBox16, Label6*(GroupBox-1)+1 ...
     int Output; // the number in the caption and in the names of the controls inside
 };
 
-extern const std::array<TOutputGroupSpec, kChannelCount> kOutputGroups;
+extern const std::array<TOutputGroupRow, kChannelCount> kOutputGroups;
 
 int OutputPage(int output); // 2 "Outputs 1 - 8" or 3 "Outputs 9 - 16"
 QRect OutputGroupGeometry(int output);
@@ -79,7 +79,7 @@ constexpr int kInhibitInputMax = 16;
 constexpr int kMessageLimit = 509;
 
 // The one-line text edits of "Message Control", with their typing limits and fields.
-struct TTextEditSpec
+struct TTextEditRow
 {
     const char* Name;
     QRect Geometry;
@@ -89,4 +89,4 @@ struct TTextEditSpec
 };
 
 enum TextEdit { DeviceNameText, PhoneNumberText, PasswordText, RequestStatusText, kTextEditCount };
-extern const std::array<TTextEditSpec, kTextEditCount> kTextEdits;
+extern const std::array<TTextEditRow, kTextEditCount> kTextEdits;

@@ -22,14 +22,14 @@ constexpr int kClientWidth = 830;
 constexpr int kClientHeight = 573;
 constexpr int kPanelHeight = 93;
 
-struct TLabelSpec
+struct TLabelRow
 {
     const char* Name;
     const char* Caption;
     QPoint Place;
 };
 
-const TLabelSpec kMessagePageLabels[] = {
+const TLabelRow kMessagePageLabels[] = {
     { "Label97", "Message:", { 28, 13 } },
     { "Label98", "Phone Number:", { 268, 13 } },
     { "Label99", "Device Name:", { 268, 59 } },
@@ -38,7 +38,7 @@ const TLabelSpec kMessagePageLabels[] = {
     { "Label101", "Inhibit Input", { 266, 154 } },
 };
 
-struct TPanelButtonSpec
+struct TPanelButtonRow
 {
     const char* Name;
     const char* Caption;
@@ -47,7 +47,7 @@ struct TPanelButtonSpec
 };
 
 // In tab order.
-const TPanelButtonSpec kPanelButtons[] = {
+const TPanelButtonRow kPanelButtons[] = {
     { "ExitButton", "Exit", { 648, 56 }, &TMainForm::ExitButton },
     { "SaveButton", "Save File", { 466, 16 }, &TMainForm::SaveButton },
     { "LoadButton", "Load File", { 466, 56 }, &TMainForm::LoadButton },
@@ -121,8 +121,8 @@ void TMainForm::BuildLayout()
             BuildCheckGroup(g, TabSheets[1]);
     }
 
-    for (const TOutputGroupSpec& spec : kOutputGroups)
-        BuildOutputGroup(spec, TabSheets[OutputPage(spec.Output)]);
+    for (const TOutputGroupRow& row : kOutputGroups)
+        BuildOutputGroup(row, TabSheets[OutputPage(row.Output)]);
 
     Panel1 = Named(new QFrame(this), QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -136,17 +136,17 @@ void TMainForm::BuildLayout()
 
 void TMainForm::BuildMessagePage(QWidget* page)
 {
-    for (const TLabelSpec& spec : kMessagePageLabels)
-        AddLabel(page, QString::fromLatin1(spec.Name), QString::fromLatin1(spec.Caption), spec.Place);
+    for (const TLabelRow& row : kMessagePageLabels)
+        AddLabel(page, QString::fromLatin1(row.Name), QString::fromLatin1(row.Caption), row.Place);
 
     SMSMessageMemo = Named(new TLimitedMemo(kMessageLimit, page), QStringLiteral("SMSMessageMemo"));
     SMSMessageMemo->setGeometry(28, 32, 217, 97);
     SMSMessageMemo->setPlainText(QStringLiteral("Memo1"));
 
     auto addTextEdit = [&](TextEdit which) {
-        const TTextEditSpec& spec = kTextEdits[which];
-        auto* edit = Named(new TLimitedEdit(spec.TypingLimit, page), QString::fromLatin1(spec.Name));
-        edit->setGeometry(spec.Geometry);
+        const TTextEditRow& row = kTextEdits[which];
+        auto* edit = Named(new TLimitedEdit(row.TypingLimit, page), QString::fromLatin1(row.Name));
+        edit->setGeometry(row.Geometry);
         edit->setText(which == RequestStatusText ? QStringLiteral("OutputOnEdit1") : edit->objectName());
         TextEdits[which] = edit;
     };
@@ -180,10 +180,10 @@ void TMainForm::BuildMessagePage(QWidget* page)
 
 void TMainForm::BuildCheckGroup(int group, QWidget* page)
 {
-    const TCheckGroupSpec& spec = kCheckGroups[group];
-    const QString prefix = QString::fromLatin1(spec.Prefix);
+    const TCheckGroupRow& row = kCheckGroups[group];
+    const QString prefix = QString::fromLatin1(row.Prefix);
     auto* box
-        = AddGroupBox(page, QString::fromLatin1(spec.GroupBoxName), QString::fromLatin1(spec.Caption), spec.Geometry);
+        = AddGroupBox(page, QString::fromLatin1(row.GroupBoxName), QString::fromLatin1(row.Caption), row.Geometry);
     for (int k = 1; k <= kChannelCount; ++k) {
         auto* check = Named(new TJvCheckBox(box), prefix + QStringLiteral("JvCheckBox%1").arg(k));
         check->setText(QString::number(k));
@@ -196,18 +196,18 @@ void TMainForm::BuildCheckGroup(int group, QWidget* page)
         button->setAutoDefault(false);
         return button;
     };
-    CheckAllButtons[group] = addButton("CheckAllButton", spec.AllCaption, CheckAllButtonGeometry());
-    CheckNoneButtons[group] = addButton("CheckNoneButton", spec.NoneCaption, CheckNoneButtonGeometry());
+    CheckAllButtons[group] = addButton("CheckAllButton", row.AllCaption, CheckAllButtonGeometry());
+    CheckNoneButtons[group] = addButton("CheckNoneButton", row.NoneCaption, CheckNoneButtonGeometry());
 }
 
-void TMainForm::BuildOutputGroup(const TOutputGroupSpec& spec, QWidget* page)
+void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
 {
-    const int n = spec.Output;
-    auto* box = AddGroupBox(page, QStringLiteral("GroupBox%1").arg(spec.GroupBox), QStringLiteral("Output %1").arg(n),
+    const int n = row.Output;
+    auto* box = AddGroupBox(page, QStringLiteral("GroupBox%1").arg(row.GroupBox), QStringLiteral("Output %1").arg(n),
         OutputGroupGeometry(n));
 
-    int label = 6 * (spec.GroupBox - 1);
-    for (const TCommandSpec& command : kCommands) {
+    int label = 6 * (row.GroupBox - 1);
+    for (const TCommandRow& command : kCommands) {
         AddLabel(box, QStringLiteral("Label%1").arg(++label), QString::fromLatin1(command.LabelCaption),
             QPoint(16, command.Top + 3));
     }
@@ -239,11 +239,10 @@ void TMainForm::BuildOutputGroup(const TOutputGroupSpec& spec, QWidget* page)
 
 void TMainForm::BuildButtonPanel()
 {
-    for (const TPanelButtonSpec& spec : kPanelButtons) {
-        auto* button
-            = Named(new QPushButton(QString::fromLatin1(spec.Caption), Panel1), QString::fromLatin1(spec.Name));
-        button->setGeometry(QRect(spec.Place, QSize(113, 25)));
+    for (const TPanelButtonRow& row : kPanelButtons) {
+        auto* button = Named(new QPushButton(QString::fromLatin1(row.Caption), Panel1), QString::fromLatin1(row.Name));
+        button->setGeometry(QRect(row.Place, QSize(113, 25)));
         button->setAutoDefault(false);
-        this->*spec.Member = button;
+        this->*row.Member = button;
     }
 }

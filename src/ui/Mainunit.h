@@ -120,7 +120,7 @@ private:
     void BuildLayout();
     void BuildMessagePage(QWidget* page);
     void BuildCheckGroup(int group, QWidget* page);
-    void BuildOutputGroup(const TOutputGroupSpec& spec, QWidget* page);
+    void BuildOutputGroup(const TOutputGroupRow& row, QWidget* page);
     void BuildButtonPanel();
     void ConnectHandlers();
 
