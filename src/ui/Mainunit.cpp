@@ -1,0 +1,267 @@
+// The main window's lifecycle and commands: start-up, the close question, the log, the check-all buttons and the
+// save and load of settings files.
+#include "ui/Mainunit.h"
+
+#include "files/SettingsFile.h"
+#include "ui/JvCheckBox.h"
+#include "ui/Signalstrengthunit.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+const QString kTitle = QStringLiteral("QUILMOX Parlowen");
+const QString kVersion = QStringLiteral("1.01");
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QWidget(parent)
+{
+    OpenDialog1.Filter = SaveDialog1.Filter = QStringLiteral("Data Files (*.dat);;All Files (*)");
+    SaveDialog1.DefaultExt = QStringLiteral("dat");
+    BuildLayout();
+    ConnectHandlers();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::ConnectHandlers()
+{
+    connect(WriteButton, &QPushButton::clicked, this, &TMainForm::WriteButtonClick);
+    connect(ReadButton, &QPushButton::clicked, this, &TMainForm::ReadButtonClick);
+    connect(SignalStrengthButton, &QPushButton::clicked, this, &TMainForm::SignalStrengthButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TMainForm::SaveButtonClick);
+    connect(LoadButton, &QPushButton::clicked, this, &TMainForm::LoadButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TMainForm::HelpButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TMainForm::ExitButtonClick);
+    connect(ClearButton, &QPushButton::clicked, this, &TMainForm::ClearButtonClick);
+
+    using THandler = void (TMainForm::*)();
+    const std::array<std::pair<THandler, THandler>, kCheckGroupCount> checkHandlers = { {
+        { &TMainForm::InvertInputsCheckAllButtonClick, &TMainForm::InvertInputsCheckNoneButtonClick },
+        { &TMainForm::InvertOutputsCheckAllButtonClick, &TMainForm::InvertOutputsCheckNoneButtonClick },
+        { &TMainForm::OutputStartStatusCheckAllButtonClick, &TMainForm::OutputStartStatusCheckNoneButtonClick },
+        { &TMainForm::InputActiveMessageCheckAllButtonClick, &TMainForm::InputActiveMessageCheckNoneButtonClick },
+        { &TMainForm::InputInactiveMessageCheckAllButtonClick, &TMainForm::InputInactiveMessageCheckNoneButtonClick },
+    } };
+    for (int g = 0; g < kCheckGroupCount; ++g) {
+        connect(CheckAllButtons[g], &QPushButton::clicked, this, checkHandlers[g].first);
+        connect(CheckNoneButtons[g], &QPushButton::clicked, this, checkHandlers[g].second);
+    }
+}
+
+void TMainForm::SetSignalStrengthForm(TSignalStrengthForm* form)
+{
+    m_signalStrengthForm = form;
+    if (form)
+        connect(form, &TSignalStrengthForm::refreshRequested, this, &TMainForm::RequestSignalStrength);
+}
+
+void TMainForm::SetDefaults()
+{
+    ::SetDefaults(Config);
+}
+void TMainForm::TakeSnapshot()
+{
+    ::TakeSnapshot(Config, ConfigSnapshot);
+}
+bool TMainForm::ConfigChanged() const
+{
+    return ::ConfigChanged(Config, ConfigSnapshot);
+}
+
+void TMainForm::Log(const QString& line)
+{
+    LogMemo->appendPlainText(line);
+}
+
+void TMainForm::FormCreate()
+{
+    setWindowTitle(kTitle + QStringLiteral(" Vesion: ") + kVersion);
+    PageControl1->setCurrentIndex(0);
+    ProtocolState = 0;
+    SetDefaults();
+    TakeSnapshot();
+    PresentConfig();
+    InitHelp();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    CollectForm();
+    if (!ConfigChanged())
+        return true;
+    const int answer = MessageDlg(
+        QStringLiteral("Data has changed\nSave now?"), TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel, 0);
+    if (answer == mrCancel)
+        return false;
+    if (answer == mrYes) {
+        // The window stays open after the save, so the operator sees how it went before closing again.
+        SaveButtonClick();
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::FormClose()
+{
+    CloseHelp();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TMainForm::SaveButtonClick()
+{
+    SaveDataFile();
+}
+void TMainForm::LoadButtonClick()
+{
+    LoadDataFile();
+}
+void TMainForm::ExitButtonClick()
+{
+    close();
+}
+void TMainForm::ClearButtonClick()
+{
+    LogMemo->clear();
+}
+
+void TMainForm::SaveDataFile()
+{
+    CollectForm();
+    if (!SaveDialog1.Execute(this))
+        return;
+    if (!SaveSettingsFile(SaveDialog1.FileName, Config)) {
+        // No snapshot: the settings are not on disk, so closing must still ask.
+        MessageDlg(QStringLiteral("Error Saving File."), TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
+        Log(QStringLiteral("File Error:"));
+        Log(SaveDialog1.FileName);
+        return;
+    }
+    TakeSnapshot();
+    Log(QStringLiteral("File Saved:"));
+    Log(SaveDialog1.FileName);
+}
+
+void TMainForm::LoadDataFile()
+{
+    if (!OpenDialog1.Execute(this))
+        return;
+    const auto errorBox = [](const QString& text) { MessageDlg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0); };
+    switch (LoadSettingsFile(OpenDialog1.FileName, Config)) {
+    case LoadOutcome::Loaded:
+        PresentConfig();
+        TakeSnapshot();
+        Log(QStringLiteral("File Loaded:"));
+        Log(OpenDialog1.FileName);
+        break;
+    case LoadOutcome::IncompatibleTitle:
+        errorBox(QStringLiteral("Incompatible data file."));
+        break;
+    case LoadOutcome::LaterFormat:
+        errorBox(QStringLiteral("The file uses a later data format.\r\nCannot load"));
+        break;
+    case LoadOutcome::Error:
+        errorBox(QStringLiteral("Error Opening File."));
+        Log(QStringLiteral("File Error:"));
+        Log(OpenDialog1.FileName);
+        break;
+    }
+}
+
+void TMainForm::SetCheckGroup(int group, bool checked)
+{
+    for (TJvCheckBox* check : CheckGroupBoxes[group])
+        check->setChecked(checked);
+}
+
+void TMainForm::InvertInputsCheckAllButtonClick()
+{
+    SetCheckGroup(InvertInputsGroup, true);
+}
+void TMainForm::InvertInputsCheckNoneButtonClick()
+{
+    SetCheckGroup(InvertInputsGroup, false);
+}
+void TMainForm::InvertOutputsCheckAllButtonClick()
+{
+    SetCheckGroup(InvertOutputsGroup, true);
+}
+void TMainForm::InvertOutputsCheckNoneButtonClick()
+{
+    SetCheckGroup(InvertOutputsGroup, false);
+}
+void TMainForm::OutputStartStatusCheckAllButtonClick()
+{
+    SetCheckGroup(OutputStartStatusGroup, true);
+}
+void TMainForm::OutputStartStatusCheckNoneButtonClick()
+{
+    SetCheckGroup(OutputStartStatusGroup, false);
+}
+void TMainForm::InputActiveMessageCheckAllButtonClick()
+{
+    SetCheckGroup(InputActiveMessageGroup, true);
+}
+void TMainForm::InputActiveMessageCheckNoneButtonClick()
+{
+    SetCheckGroup(InputActiveMessageGroup, false);
+}
+void TMainForm::InputInactiveMessageCheckAllButtonClick()
+{
+    SetCheckGroup(InputInactiveMessageGroup, true);
+}
+void TMainForm::InputInactiveMessageCheckNoneButtonClick()
+{
+    SetCheckGroup(InputInactiveMessageGroup, false);
+}
+
+// Hook: collects the form and writes it to the controller once the device link is in place.
+void TMainForm::WriteButtonClick() { }
+
+// Hook: reads the configuration from the controller once the device link is in place.
+void TMainForm::ReadButtonClick() { }
+
+void TMainForm::SignalStrengthButtonClick()
+{
+    if (m_signalStrengthForm) {
+        if (!m_signalStrengthForm->isVisible())
+            m_signalStrengthForm->move(geometry().center() - m_signalStrengthForm->rect().center());
+        m_signalStrengthForm->show();
+        m_signalStrengthForm->raise();
+        m_signalStrengthForm->activateWindow();
+    }
+    RequestSignalStrength();
+}
+
+// Hook: asks the controller for its signal strength once the device link is in place.
+void TMainForm::RequestSignalStrength() { }
+
+// Hook: opens the help file once the help viewer is in place.
+void TMainForm::HelpButtonClick() { }
+
+// Hook: finds the help file and viewer at start-up; may hide HelpButton.
+void TMainForm::InitHelp() { }
+
+// Hook: shuts the help viewer down when the window closes.
+void TMainForm::CloseHelp() { }

@@ -1,0 +1,133 @@
+// The main window: four pages of settings above the command panel, the working configuration block and its
+// snapshot, and the commands that move settings between the form, the block and settings files.
+#pragma once
+
+#include "config/ConfigBlock.h"
+#include "ui/FormTables.h"
+#include "ui/ToolkitServices.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class QFrame;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class TCSpinEdit;
+class TJvCheckBox;
+class TLimitedEdit;
+class TLimitedMemo;
+class TSignalStrengthForm;
+
+template <typename T> using TFamily = std::array<T*, kChannelCount>; // element n - 1 is control n
+
+class TMainForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Builds every control, then runs FormCreate.
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void SetSignalStrengthForm(TSignalStrengthForm* form);
+
+    // The configuration model.
+    void SetDefaults();
+    void TakeSnapshot();
+    bool ConfigChanged() const;
+    void CollectForm();
+    void PresentConfig();
+
+    // Settings files.
+    void SaveDataFile();
+    void LoadDataFile();
+
+    // Appends one line to the log.
+    void Log(const QString& line);
+
+    // The window's own events.
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+
+    // Click handlers.
+    void WriteButtonClick();
+    void ReadButtonClick();
+    void SignalStrengthButtonClick();
+    void SaveButtonClick();
+    void LoadButtonClick();
+    void HelpButtonClick();
+    void ExitButtonClick();
+    void ClearButtonClick();
+    void InvertInputsCheckAllButtonClick();
+    void InvertInputsCheckNoneButtonClick();
+    void InvertOutputsCheckAllButtonClick();
+    void InvertOutputsCheckNoneButtonClick();
+    void OutputStartStatusCheckAllButtonClick();
+    void OutputStartStatusCheckNoneButtonClick();
+    void InputActiveMessageCheckAllButtonClick();
+    void InputActiveMessageCheckNoneButtonClick();
+    void InputInactiveMessageCheckAllButtonClick();
+    void InputInactiveMessageCheckNoneButtonClick();
+
+    // Device and help hooks.
+    void RequestSignalStrength();
+    void InitHelp();
+    void CloseHelp();
+
+    TConfigBlock Config {};
+    TConfigBlock ConfigSnapshot {};
+    int ProtocolState = 0;
+    QString HelpFilePath;
+
+    QTabWidget* PageControl1 = nullptr;
+    std::array<QWidget*, 4> TabSheets {}; // TabSheet1 ... TabSheet4
+    QFrame* Panel1 = nullptr;
+
+    TLimitedMemo* SMSMessageMemo = nullptr;
+    std::array<TLimitedEdit*, kTextEditCount> TextEdits {}; // in the order of kTextEdits
+    TJvCheckBox* RequestStatusJvCheckBox = nullptr;
+    TCSpinEdit* InhibitInputCSpinEdit = nullptr;
+    QPlainTextEdit* LogMemo = nullptr;
+    QPushButton* ClearButton = nullptr;
+
+    std::array<TFamily<TJvCheckBox>, kCheckGroupCount> CheckGroupBoxes {}; // in the order of kCheckGroups
+    std::array<QPushButton*, kCheckGroupCount> CheckAllButtons {};
+    std::array<QPushButton*, kCheckGroupCount> CheckNoneButtons {};
+
+    std::array<TFamily<TLimitedEdit>, kCommandCount> OutputEdits {}; // in the order of kCommands
+    std::array<TFamily<TJvCheckBox>, kCommandCount> OutputJvCheckBoxes {};
+    TFamily<TCSpinEdit> OutputPulseCSpinEdits {};
+
+    QPushButton* WriteButton = nullptr;
+    QPushButton* ReadButton = nullptr;
+    QPushButton* SignalStrengthButton = nullptr;
+    QPushButton* SaveButton = nullptr;
+    QPushButton* LoadButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* ExitButton = nullptr;
+
+    TFileDialog OpenDialog1 { TFileDialogKind::Open };
+    TFileDialog SaveDialog1 { TFileDialogKind::Save };
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the pages (MainLayout.cpp).
+    void BuildLayout();
+    void BuildMessagePage(QWidget* page);
+    void BuildCheckGroup(int group, QWidget* page);
+    void BuildOutputGroup(const TOutputGroupRow& row, QWidget* page);
+    void BuildButtonPanel();
+    void ConnectHandlers();
+
+    void SetCheckGroup(int group, bool checked);
+
+    QPointer<TSignalStrengthForm> m_signalStrengthForm;
+};
+
+// The application's main window, filled in at start-up.
+extern TMainForm* MainForm;

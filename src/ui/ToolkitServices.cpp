@@ -1,0 +1,142 @@
+// Message boxes and file dialogs on QMessageBox and QFileDialog, behind the scripted seam used by the tests.
+#include "ui/ToolkitServices.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFont>
+#include <QMessageBox>
+#include <QQueue>
+
+namespace {
+
+QQueue<int> gAnswers;
+QQueue<QString> gFileNames;
+QList<ToolkitScript::TAskedBox> gAskedBoxes;
+QList<ToolkitScript::TAskedDialog> gAskedDialogs;
+
+QMessageBox::Icon IconOf(TMsgDlgType kind)
+{
+    switch (kind) {
+    case TMsgDlgType::mtError:
+        return QMessageBox::Critical;
+    case TMsgDlgType::mtInformation:
+        return QMessageBox::Information;
+    case TMsgDlgType::mtConfirmation:
+        break;
+    }
+    return QMessageBox::Question;
+}
+
+QString CaptionOf(TMsgDlgType kind)
+{
+    switch (kind) {
+    case TMsgDlgType::mtError:
+        return QObject::tr("Error");
+    case TMsgDlgType::mtInformation:
+        return QObject::tr("Information");
+    case TMsgDlgType::mtConfirmation:
+        break;
+    }
+    return QObject::tr("Confirm");
+}
+
+int ResultOf(int standardButton)
+{
+    switch (standardButton) {
+    case QMessageBox::Yes:
+        return mrYes;
+    case QMessageBox::No:
+        return mrNo;
+    case QMessageBox::Ok:
+        return mrOk;
+    default:
+        // Cancel, Escape and the frame's close box all leave the box without a choice.
+        return mrCancel;
+    }
+}
+
+} // namespace
+
+QFont ToolkitFont()
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed") });
+    font.setPixelSize(11);
+    return font;
+}
+
+int MessageDlg(const QString& text, TMsgDlgType kind, TMsgDlgButtons buttons, int /*helpContext*/)
+{
+    if (!gAnswers.isEmpty()) {
+        gAskedBoxes.append({ text, kind, buttons });
+        return gAnswers.dequeue();
+    }
+    QMessageBox box(IconOf(kind), CaptionOf(kind), text, QMessageBox::NoButton, QApplication::activeWindow());
+    if (buttons == TMsgDlgButtons::mbYesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return ResultOf(box.exec());
+}
+
+TFileDialog::TFileDialog(TFileDialogKind kind)
+    : Kind(kind)
+{
+}
+
+bool TFileDialog::Execute(QWidget* parent)
+{
+    if (!gFileNames.isEmpty()) {
+        gAskedDialogs.append({ Kind, Filter, DefaultExt });
+        const QString name = gFileNames.dequeue();
+        if (name.isEmpty())
+            return false;
+        FileName = name;
+        return true;
+    }
+    QFileDialog dialog(parent);
+    dialog.setNameFilters(Filter.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(DefaultExt);
+    // Neither dialog insists on anything: a typed name need not exist, and an existing file is replaced.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(Kind == TFileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!FileName.isEmpty())
+        dialog.selectFile(FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    FileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+namespace ToolkitScript {
+
+void SetNextAnswer(int button)
+{
+    gAnswers.enqueue(button);
+}
+void SetNextFileName(const QString& fileName)
+{
+    gFileNames.enqueue(fileName);
+}
+const QList<TAskedBox>& AskedBoxes()
+{
+    return gAskedBoxes;
+}
+const QList<TAskedDialog>& AskedDialogs()
+{
+    return gAskedDialogs;
+}
+
+void Reset()
+{
+    gAnswers.clear();
+    gFileNames.clear();
+    gAskedBoxes.clear();
+    gAskedDialogs.clear();
+}
+
+} // namespace ToolkitScript

@@ -1,0 +1,70 @@
+// Modal message boxes and file dialogs. Every box and dialog of the tool goes through here, so that a test can
+// answer them by script and read back what was asked instead of blocking on a modal window.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QFont;
+class QWidget;
+
+// Tahoma 8 pt (11 pixels) where the system has it, else the nearest sans-serif of similar width.
+QFont ToolkitFont();
+
+enum class TMsgDlgType { mtError, mtInformation, mtConfirmation };
+enum class TMsgDlgButtons { mbOK, mbYesNoCancel };
+
+// The button results the tool tells apart; any other value means "no, or nothing the tool acts on".
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+constexpr int mrYes = 6;
+constexpr int mrNo = 7;
+
+// Shows a modal box and returns the pressed button: mrYes, mrNo, mrOk, or mrCancel for Cancel and for a box
+// dismissed without a choice. The help context is accepted for the callers' sake; boxes carry no help topic.
+int MessageDlg(const QString& text, TMsgDlgType kind, TMsgDlgButtons buttons, int helpContext);
+
+enum class TFileDialogKind { Open, Save };
+
+// A file dialog as the main window keeps it: the filter and default extension are set once, Execute runs it
+// modally and, when the operator confirms, FileName holds the chosen file's full path.
+class TFileDialog
+{
+public:
+    explicit TFileDialog(TFileDialogKind kind);
+
+    bool Execute(QWidget* parent);
+
+    TFileDialogKind Kind;
+    QString Filter; // "Description (*.ext);;..."
+    QString DefaultExt; // appended when the typed name has no extension; empty for none
+    QString FileName;
+};
+
+// Scripted answers for tests. While answers are queued, boxes and dialogs are not shown: each call takes the
+// next answer and records what it was asked.
+namespace ToolkitScript {
+
+struct TAskedBox
+{
+    QString Text;
+    TMsgDlgType Kind;
+    TMsgDlgButtons Buttons;
+};
+
+struct TAskedDialog
+{
+    TFileDialogKind Kind;
+    QString Filter;
+    QString DefaultExt;
+};
+
+void SetNextAnswer(int button);
+// An empty name answers as a cancelled dialog.
+void SetNextFileName(const QString& fileName);
+const QList<TAskedBox>& AskedBoxes();
+const QList<TAskedDialog>& AskedDialogs();
+// Forgets queued answers and everything asked.
+void Reset();
+
+} // namespace ToolkitScript

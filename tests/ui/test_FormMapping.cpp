@@ -1,0 +1,291 @@
+// Presenting the block on the window and collecting it back: every byte of a block the tool could write comes
+// back, the rest is normalised as the controls allow, and element n always belongs to control n.
+#include "FormProbe.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <cstring>
+
+namespace {
+
+void Present(TMainForm& form, const QByteArray& image)
+{
+    std::memcpy(BlockBytes(form.Config), image.constData(), kConfigBlockSize);
+    form.PresentConfig();
+}
+
+// Collects into a block spoiled beforehand, so that a field collecting forgot would show. Padding is kept.
+QByteArray Collect(TMainForm& form)
+{
+    std::memset(BlockBytes(form.Config), 0xA5, kConfigBlockSize - 3);
+    form.CollectForm();
+    return Bytes(form.Config);
+}
+
+QByteArray Le32(qint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// A text of `length` characters that the operator could type: Windows-1252 from the blank upward.
+QByteArray RandomText(QRandomGenerator& random, int length)
+{
+    QByteArray text;
+    for (int i = 0; i < length; ++i)
+        text.append(char(random.bounded(0x20, 0x100)));
+    return text;
+}
+
+QByteArray RandomToolBlock(QRandomGenerator& random)
+{
+    QByteArray image(kConfigBlockSize, '\0');
+    auto text = [&](int offset, int maxLength) {
+        const QByteArray t = RandomText(random, random.bounded(maxLength + 1));
+        image.replace(offset, t.size(), t);
+    };
+    for (int offset = 0; offset < 80; ++offset)
+        image[offset] = char(random.bounded(2));
+    text(80, 32);
+    text(112, 509);
+    text(624, 32);
+    for (int entry = 0; entry < 64; ++entry)
+        text(656 + 16 * entry, 16);
+    for (int n = 0; n < 16; ++n)
+        image.replace(1680 + 4 * n, 4, Le32(random.bounded(10, 65001)));
+    for (int offset = 1744; offset < 1808; ++offset)
+        image[offset] = char(random.bounded(2));
+    text(1808, 16);
+    image.replace(1824, 4, Le32(random.bounded(0, 17)));
+    text(1828, 16);
+    image[1844] = char(random.bounded(2));
+    for (int offset = 1845; offset < 1848; ++offset)
+        image[offset] = char(random.bounded(256));
+    return image;
+}
+
+} // namespace
+
+class TestFormMapping : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultsComeBack();
+    void toolWrittenBlocksComeBack();
+    void normalised_data();
+    void normalised();
+    void elementReachesControlN_data();
+    void elementReachesControlN();
+    void pastedLinesJoin();
+    void messageLimits_data();
+    void messageLimits();
+    void disabledWordsAreStored();
+};
+
+void TestFormMapping::defaultsComeBack()
+{
+    TMainForm form;
+    QCOMPARE(Collect(form), DefaultImage());
+    QCOMPARE(Collect(form), DefaultImage());
+}
+
+void TestFormMapping::toolWrittenBlocksComeBack()
+{
+    QRandomGenerator random(20240611);
+    TMainForm form;
+    for (int round = 0; round < 150; ++round) {
+        const QByteArray image = RandomToolBlock(random);
+        Present(form, image);
+        const QByteArray back = Collect(form);
+        if (back != image) {
+            int at = 0;
+            while (back[at] == image[at])
+                ++at;
+            QFAIL(qPrintable(QStringLiteral("round %1: first difference at offset %2").arg(round).arg(at)));
+        }
+    }
+}
+
+void TestFormMapping::normalised_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("collected");
+
+    QTest::newRow("first invert flag 2") << 0 << QByteArray("\x02") << QByteArray("\x01");
+    QTest::newRow("last inactive flag FF") << 79 << QByteArray("\xFF") << QByteArray("\x01");
+    QTest::newRow("keyword enabled 2") << 1844 << QByteArray("\x02") << QByteArray("\x01");
+    QTest::newRow("last pulse enabled 7") << 1807 << QByteArray("\x07") << QByteArray("\x01");
+    // Text rows cover the field's whole default text, so no default byte is left behind the stored one.
+    QTest::newRow("device name tail") << 624 << QByteArray("AB\0CDEFGH", 9) << QByteArray("AB\0\0\0\0\0\0\0", 9);
+    QTest::newRow("last off word tail") << 912 + 240 << QByteArray("W\0XYZABCD", 9)
+                                        << QByteArray(9, '\0').replace(0, 1, "W");
+    QTest::newRow("message tail") << 112 << QByteArray("Hi\0there is a longer tail", 26)
+                                  << QByteArray(26, '\0').replace(0, 2, "Hi");
+    QTest::newRow("first period low") << 1680 << Le32(5) << Le32(10);
+    QTest::newRow("first period negative") << 1680 << Le32(-1) << Le32(10);
+    QTest::newRow("last period high") << 1740 << Le32(70000) << Le32(65000);
+    QTest::newRow("inhibit high") << 1824 << Le32(17) << Le32(16);
+    QTest::newRow("inhibit negative") << 1824 << Le32(-3) << Le32(0);
+    QTest::newRow("line break dropped") << 112 << QByteArray("ab\ncd\r\nef", 9).append(QByteArray(14, '\0'))
+                                        << QByteArray("abcdef").append(QByteArray(17, '\0'));
+}
+
+void TestFormMapping::normalised()
+{
+    QFETCH(int, offset);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, collected);
+
+    TMainForm form;
+    QByteArray image = DefaultImage();
+    image.replace(offset, stored.size(), stored);
+    Present(form, image);
+    QByteArray expected = DefaultImage();
+    expected.replace(offset, collected.size(), collected);
+    QCOMPARE(Collect(form), expected);
+}
+
+void TestFormMapping::elementReachesControlN_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+
+    // Text edits get "Zq", check boxes are checked, spin edits get 4321; the rest of the block stays default.
+    const QByteArray word("Zq\0\0\0\0\0\0", 8);
+    QTest::newRow("device name") << "DeviceNameEdit" << 624 << word;
+    QTest::newRow("phone number") << "PhoneNumberEdit" << 80 << word;
+    QTest::newRow("password") << "PasswordEdit" << 1808 << word;
+    QTest::newRow("keyword") << "RequestStatusEdit" << 1828 << word;
+    QTest::newRow("on 1") << "OutputOnEdit1" << 656 << word;
+    QTest::newRow("on 8 in group 5") << "OutputOnEdit8" << 656 + 16 * 7 << word;
+    QTest::newRow("on 16") << "OutputOnEdit16" << 656 + 16 * 15 << word;
+    QTest::newRow("off 1") << "OutputOffEdit1" << 912 << word;
+    QTest::newRow("off 16") << "OutputOffEdit16" << 912 + 16 * 15 << word;
+    QTest::newRow("toggle 1") << "OutputToggleEdit1" << 1168 << word;
+    QTest::newRow("toggle 13") << "OutputToggleEdit13" << 1168 + 16 * 12 << word;
+    QTest::newRow("pulse 5") << "OutputPulseEdit5" << 1424 + 16 * 4 << word;
+    QTest::newRow("pulse 16") << "OutputPulseEdit16" << 1424 + 16 * 15 << word;
+    const QByteArray on("\x01");
+    QTest::newRow("invert in 1") << "InvertInputsJvCheckBox1" << 0 << on;
+    QTest::newRow("invert in 16") << "InvertInputsJvCheckBox16" << 15 << on;
+    QTest::newRow("invert out 1") << "InvertOutputsJvCheckBox1" << 16 << on;
+    QTest::newRow("invert out 16") << "InvertOutputsJvCheckBox16" << 31 << on;
+    QTest::newRow("start 1") << "OutputStartStatusJvCheckBox1" << 32 << on;
+    QTest::newRow("start 16") << "OutputStartStatusJvCheckBox16" << 47 << on;
+    QTest::newRow("active 1") << "InputActiveMessageJvCheckBox1" << 48 << on;
+    QTest::newRow("active 16") << "InputActiveMessageJvCheckBox16" << 63 << on;
+    QTest::newRow("inactive 1") << "InputInactiveMessageJvCheckBox1" << 64 << on;
+    QTest::newRow("inactive 16") << "InputInactiveMessageJvCheckBox16" << 79 << on;
+    QTest::newRow("keyword enabled") << "RequestStatusJvCheckBox" << 1844 << on;
+    QTest::newRow("on enabled 1") << "OutputOnJvCheckBox1" << 1744 << on;
+    QTest::newRow("on enabled 8") << "OutputOnJvCheckBox8" << 1744 + 7 << on;
+    QTest::newRow("on enabled 16") << "OutputOnJvCheckBox16" << 1759 << on;
+    QTest::newRow("off enabled 1") << "OutputOffJvCheckBox1" << 1760 << on;
+    QTest::newRow("off enabled 16") << "OutputOffJvCheckBox16" << 1775 << on;
+    QTest::newRow("toggle enabled 1") << "OutputToggleJvCheckBox1" << 1776 << on;
+    QTest::newRow("toggle enabled 16") << "OutputToggleJvCheckBox16" << 1791 << on;
+    QTest::newRow("pulse enabled 1") << "OutputPulseJvCheckBox1" << 1792 << on;
+    QTest::newRow("pulse enabled 16") << "OutputPulseJvCheckBox16" << 1807 << on;
+    QTest::newRow("period 1") << "OutputPulseCSpinEdit1" << 1680 << Le32(4321);
+    QTest::newRow("period 9 in group 12") << "OutputPulseCSpinEdit9" << 1680 + 4 * 8 << Le32(4321);
+    QTest::newRow("period 16") << "OutputPulseCSpinEdit16" << 1740 << Le32(4321);
+    QTest::newRow("inhibit") << "InhibitInputCSpinEdit" << 1824 << Le32(16);
+}
+
+void TestFormMapping::elementReachesControlN()
+{
+    QFETCH(QString, name);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+
+    TMainForm form;
+    auto* control = Control<QWidget>(form, name);
+    QVERIFY(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(QStringLiteral("Zq"));
+    else if (auto* box = qobject_cast<QCheckBox*>(control))
+        box->setChecked(true);
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+        spin->setValue(4321);
+    else
+        QFAIL("unexpected kind of control");
+
+    QByteArray expected = DefaultImage();
+    expected.replace(offset, bytes.size(), bytes);
+    QCOMPARE(Collect(form), expected);
+
+    // And back: presenting a block with only that element set shows it on the same control.
+    TMainForm other;
+    Present(other, expected);
+    QCOMPARE(Collect(other), expected);
+}
+
+void TestFormMapping::pastedLinesJoin()
+{
+    TMainForm form;
+    auto* memo = Control<QPlainTextEdit>(form, QStringLiteral("SMSMessageMemo"));
+    memo->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("ab\ncd"));
+    memo->paste();
+    QByteArray expected = DefaultImage();
+    expected.replace(112, 23, QByteArray(23, '\0'));
+    expected.replace(112, 4, "abcd");
+    QCOMPARE(Collect(form), expected);
+}
+
+void TestFormMapping::messageLimits_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("storedLength");
+
+    QTest::newRow("509 whole") << 509 << 509;
+    QTest::newRow("510 cut to 509") << 510 << 509;
+    QTest::newRow("511 from a foreign file cut to 509") << 511 << 509;
+}
+
+void TestFormMapping::messageLimits()
+{
+    QFETCH(int, length);
+    QFETCH(int, storedLength);
+
+    TMainForm form;
+    QByteArray image = DefaultImage();
+    QByteArray message(length, 'm');
+    message[0] = 'S';
+    image.replace(112, std::min(length, 512), message.left(512));
+    Present(form, image);
+    QCOMPARE(Control<QPlainTextEdit>(form, QStringLiteral("SMSMessageMemo"))->toPlainText().size(), length);
+
+    QByteArray expected = DefaultImage();
+    expected.replace(112, 512, QByteArray(512, '\0'));
+    expected.replace(112, storedLength, message.left(storedLength));
+    const QByteArray back = Collect(form);
+    QCOMPARE(back, expected);
+    QCOMPARE(back.at(112 + storedLength), '\0');
+    QCOMPARE(back.mid(622, 2), QByteArray(2, '\0'));
+}
+
+void TestFormMapping::disabledWordsAreStored()
+{
+    TMainForm form;
+    auto* box = Control<QCheckBox>(form, QStringLiteral("OutputPulseJvCheckBox3"));
+    box->setChecked(true);
+    Control<QLineEdit>(form, QStringLiteral("OutputPulseEdit3"))->setText(QStringLiteral("Blink3"));
+    Control<QSpinBox>(form, QStringLiteral("OutputPulseCSpinEdit3"))->setValue(250);
+    box->setChecked(false);
+
+    QByteArray expected = DefaultImage();
+    expected.replace(1424 + 32, 7, QByteArray("Blink3\0", 7));
+    expected.replace(1680 + 8, 4, Le32(250));
+    QCOMPARE(Collect(form), expected); // enabled flag of output 3 stays 0
+}
+
+QTEST_MAIN(TestFormMapping)
+#include "test_FormMapping.moc"
