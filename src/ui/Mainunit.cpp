@@ -2,6 +2,7 @@
 // save and load of settings files.
 #include "ui/Mainunit.h"
 
+#include "device/HidapiPort.h"
 #include "files/SettingsFile.h"
 #include "ui/JvCheckBox.h"
 #include "ui/Signalstrengthunit.h"
@@ -22,9 +23,14 @@ const QString kVersion = QStringLiteral("1.01");
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(QWidget* parent, HidPort* port)
     : QWidget(parent)
 {
+    if (!port) {
+        m_ownedPort = std::make_unique<HidapiPort>();
+        port = m_ownedPort.get();
+    }
+    m_link = std::make_unique<TDeviceLink>(*port, Protocol.ReceiveBuffer.data(), [this] { Protocol.HandleInputReport(); });
     OpenDialog1.Filter = SaveDialog1.Filter = QStringLiteral("Data Files (*.dat);;All Files (*)");
     SaveDialog1.DefaultExt = QStringLiteral("dat");
     BuildLayout();
@@ -34,7 +40,11 @@ TMainForm::TMainForm(QWidget* parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The reader is stopped and joined, and both handles closed, before the window's members go.
+    m_link.reset();
+}
 
 void TMainForm::ConnectHandlers()
 {
@@ -90,7 +100,7 @@ void TMainForm::FormCreate()
 {
     setWindowTitle(kTitle + QStringLiteral(" Vesion: ") + kVersion);
     PageControl1->setCurrentIndex(0);
-    ProtocolState = 0;
+    Protocol.ProtocolState = 0;
     SetDefaults();
     TakeSnapshot();
     PresentConfig();
@@ -236,11 +246,18 @@ void TMainForm::InputInactiveMessageCheckNoneButtonClick()
     SetCheckGroup(InputInactiveMessageGroup, false);
 }
 
-// Hook: collects the form and writes it to the controller once the device link is in place.
-void TMainForm::WriteButtonClick() { }
+void TMainForm::WriteButtonClick()
+{
+    CollectForm();
+    if (ConnectDevice() == ConnectResult::Ready)
+        Protocol.StartWrite();
+}
 
-// Hook: reads the configuration from the controller once the device link is in place.
-void TMainForm::ReadButtonClick() { }
+void TMainForm::ReadButtonClick()
+{
+    if (ConnectDevice() == ConnectResult::Ready)
+        Protocol.StartRead();
+}
 
 void TMainForm::SignalStrengthButtonClick()
 {
@@ -254,8 +271,47 @@ void TMainForm::SignalStrengthButtonClick()
     RequestSignalStrength();
 }
 
-// Hook: asks the controller for its signal strength once the device link is in place.
-void TMainForm::RequestSignalStrength() { }
+void TMainForm::RequestSignalStrength()
+{
+    if (ConnectDevice() == ConnectResult::Ready)
+        Protocol.StartSignalStrength();
+}
+
+ConnectResult TMainForm::ConnectDevice()
+{
+    const ConnectResult result = m_link->ConnectDevice();
+    if (result == ConnectResult::ProgramMode)
+        ShowError(QStringLiteral("QUILMOX is in Program Mode"));
+    else if (result == ConnectResult::NotFound)
+        ShowError(QStringLiteral("Cannot find QUILMOX"));
+    return result;
+}
+
+void TMainForm::SendReport(const TReport& report)
+{
+    m_link->SendReport(report);
+}
+
+void TMainForm::AppendLog(const QString& line)
+{
+    Log(line);
+}
+
+void TMainForm::ShowError(const QString& text)
+{
+    MessageDlg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
+}
+
+void TMainForm::ShowInformation(const QString& text)
+{
+    MessageDlg(text, TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
+}
+
+void TMainForm::ShowSignalStrength(int value)
+{
+    if (m_signalStrengthForm)
+        m_signalStrengthForm->ShowSignalStrength(value);
+}
 
 // Hook: opens the help file once the help viewer is in place.
 void TMainForm::HelpButtonClick() { }

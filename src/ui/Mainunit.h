@@ -3,12 +3,15 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
+#include "device/DeviceLink.h"
+#include "device/Protocol.h"
 #include "ui/FormTables.h"
 #include "ui/ToolkitServices.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QFrame;
 class QPlainTextEdit;
@@ -22,13 +25,15 @@ class TSignalStrengthForm;
 
 template <typename T> using TFamily = std::array<T*, kChannelCount>; // element n - 1 is control n
 
-class TMainForm : public QWidget
+// The window is the protocol's host: the state machine sends, logs, asks and presents through it.
+class TMainForm : public QWidget, public ProtocolHost
 {
     Q_OBJECT
 
 public:
-    // Builds every control, then runs FormCreate.
-    explicit TMainForm(QWidget* parent = nullptr);
+    // Builds every control, then runs FormCreate. The controller is looked for on `port`, or on the system's HID
+    // devices when none is given.
+    explicit TMainForm(QWidget* parent = nullptr, HidPort* port = nullptr);
     ~TMainForm() override;
 
     void SetSignalStrengthForm(TSignalStrengthForm* form);
@@ -38,7 +43,7 @@ public:
     void TakeSnapshot();
     bool ConfigChanged() const;
     void CollectForm();
-    void PresentConfig();
+    void PresentConfig() override;
 
     // Settings files.
     void SaveDataFile();
@@ -72,14 +77,25 @@ public:
     void InputInactiveMessageCheckAllButtonClick();
     void InputInactiveMessageCheckNoneButtonClick();
 
-    // Device and help hooks.
+    // The device link: discovery with its boxes, and the signal-strength request.
+    ConnectResult ConnectDevice();
     void RequestSignalStrength();
+
+    // The protocol's host.
+    void SendReport(const TReport& report) override;
+    void AppendLog(const QString& line) override;
+    void ShowError(const QString& text) override;
+    void ShowInformation(const QString& text) override;
+    void ShowSignalStrength(int value) override;
+
+    // Help.
     void InitHelp();
     void CloseHelp();
 
     TConfigBlock Config {};
     TConfigBlock ConfigSnapshot {};
-    int ProtocolState = 0;
+    // TransmitBuffer, ReceiveBuffer, ProtocolState, ChunkNumber and EntryIndex live in the protocol.
+    TDeviceProtocol Protocol { Config, *this };
     QString HelpFilePath;
 
     QTabWidget* PageControl1 = nullptr;
@@ -127,6 +143,12 @@ private:
     void SetCheckGroup(int group, bool checked);
 
     QPointer<TSignalStrengthForm> m_signalStrengthForm;
+    std::unique_ptr<HidPort> m_ownedPort;
+    // Declared after the protocol: the link, whose reader hands reports to the protocol, goes first.
+    std::unique_ptr<TDeviceLink> m_link;
+
+public:
+    TDeviceLink& Link() { return *m_link; }
 };
 
 // The application's main window, filled in at start-up.

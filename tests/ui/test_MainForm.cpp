@@ -79,7 +79,7 @@ void TestMainForm::startState()
     QCOMPARE(form.windowTitle(), QStringLiteral("QUILMOX Parlowen Vesion: 1.01"));
     QCOMPARE(form.PageControl1->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
     QCOMPARE(form.size(), QSize(830, 573));
-    QCOMPARE(form.ProtocolState, 0);
+    QCOMPARE(form.Protocol.ProtocolState, 0);
     QCOMPARE(Bytes(form.Config), DefaultImage());
     QCOMPARE(Bytes(form.ConfigSnapshot), DefaultImage());
     QVERIFY(LogLines(form).isEmpty());

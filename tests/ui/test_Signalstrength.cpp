@@ -1,5 +1,6 @@
 // The signal strength window: the bar and its text for values in and above the range, showing and hiding,
 // and the Refresh request that the main window answers.
+#include "EmulatedController.h"
 #include "FormProbe.h"
 #include "ui/Signalstrengthunit.h"
 
@@ -81,13 +82,20 @@ void TestSignalstrength::refreshAsksTheMainWindow()
 
 void TestSignalstrength::mainWindowButtonShowsIt()
 {
-    TMainForm main;
+    // No controller attached: the window comes up first, keeps its last value, and the request reports the
+    // missing controller.
+    EmulatedController noController;
+    TMainForm main(nullptr, &noController);
     TSignalStrengthForm form;
     form.ShowSignalStrength(9);
     main.SetSignalStrengthForm(&form);
+    ToolkitScript::Reset();
+    ToolkitScript::SetNextAnswer(mrOk);
     QTest::mouseClick(Control<QPushButton>(main, QStringLiteral("SignalStrengthButton")), Qt::LeftButton);
     QVERIFY(form.isVisible());
     QCOMPARE(form.SignalStrenthAdvSmoothProgressBar->text(), QStringLiteral("9"));
+    QCOMPARE(ToolkitScript::AskedBoxes().size(), 1);
+    QCOMPARE(ToolkitScript::AskedBoxes().first().Text, QStringLiteral("Cannot find QUILMOX"));
 }
 
 QTEST_MAIN(TestSignalstrength)
