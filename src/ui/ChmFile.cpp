@@ -22,7 +22,7 @@ constexpr int kItsfDirOffset = 72;
 constexpr int kItsfDirLength = 80;
 constexpr int kItsfV2Size = 0x58;
 constexpr int kItspBlockLength = 16;
-constexpr int kItspBlockCount = 40;
+constexpr int kItspBlockCount = 44; // the number of directory chunks
 constexpr int kItspSize = 0x54;
 
 // System record codes in the #SYSTEM object.
@@ -180,22 +180,22 @@ QString TChmFile::NormalisePath(const QString& objectPath)
     if (separator >= 0)
         path = path.mid(separator + 2);
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const qsizetype anchor = path.indexOf(QLatin1Char('#'));
-    const QString fragment = anchor >= 0 ? path.mid(anchor) : QString();
-    if (anchor >= 0)
-        path.truncate(anchor);
     if (path.isEmpty())
         return QString();
-    path = QDir::cleanPath(QLatin1Char('/') + path);
-    return path + fragment;
+    return QDir::cleanPath(QLatin1Char('/') + path);
+}
+
+QString TChmFile::WithoutAnchor(const QString& topic)
+{
+    const qsizetype anchor = topic.indexOf(QLatin1Char('#'));
+    return anchor >= 0 ? topic.left(anchor) : topic;
 }
 
 bool TChmFile::Contains(const QString& objectPath) const
 {
     if (m_handle == nullptr)
         return false;
-    QString path = NormalisePath(objectPath);
-    path.truncate(path.indexOf(QLatin1Char('#')) >= 0 ? path.indexOf(QLatin1Char('#')) : path.size());
+    const QString path = NormalisePath(objectPath);
     if (path.isEmpty())
         return false;
     chmUnitInfo unit {};
@@ -206,8 +206,7 @@ std::optional<QByteArray> TChmFile::Read(const QString& objectPath) const
 {
     if (m_handle == nullptr)
         return std::nullopt;
-    QString path = NormalisePath(objectPath);
-    path.truncate(path.indexOf(QLatin1Char('#')) >= 0 ? path.indexOf(QLatin1Char('#')) : path.size());
+    const QString path = NormalisePath(objectPath);
     chmUnitInfo unit {};
     if (path.isEmpty() || chm_resolve_object(m_handle, path.toUtf8().constData(), &unit) != CHM_RESOLVE_SUCCESS)
         return std::nullopt;
@@ -274,10 +273,10 @@ bool TChmFile::ReadSystem()
     if (m_defaultTopic.isEmpty() && !m_contents.isEmpty())
         m_defaultTopic = m_contents.first().Local;
     for (const char* name : { "/index.htm", "/index.html", "/default.htm" }) {
-        if (m_defaultTopic.isEmpty() && Contains(QLatin1String(name)))
+        if (WithoutAnchor(m_defaultTopic).isEmpty() && Contains(QLatin1String(name)))
             m_defaultTopic = QLatin1String(name);
     }
-    return Contains(m_defaultTopic);
+    return Contains(WithoutAnchor(m_defaultTopic));
 }
 
 QList<TChmTopic> TChmFile::ParseSitemap(const QByteArray& html)

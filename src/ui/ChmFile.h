@@ -33,7 +33,7 @@ public:
     bool IsOpen() const { return m_handle != nullptr; }
     QString FilePath() const { return m_path; }
 
-    // Object paths are absolute inside the file ("/intro.htm"); a missing leading '/' and an anchor are ignored.
+    // Object paths are absolute inside the file ("/intro.htm", "/#SYSTEM"); a missing leading '/' is added.
     bool Contains(const QString& objectPath) const;
     std::optional<QByteArray> Read(const QString& objectPath) const;
     QStringList Objects() const { return m_objects; }
@@ -48,6 +48,8 @@ public:
     // Parses an HTML sitemap (.hhc or .hhk) into a tree; Local values are made absolute object paths.
     static QList<TChmTopic> ParseSitemap(const QByteArray& html);
     static QString NormalisePath(const QString& objectPath);
+    // A topic reference ("/outputs.htm#pulse") without its anchor: the object that holds the topic.
+    static QString WithoutAnchor(const QString& topic);
 
 private:
     bool ReadSystem();

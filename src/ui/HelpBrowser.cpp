@@ -20,6 +20,7 @@ THelpBrowser::THelpBrowser(std::shared_ptr<const TChmFile> chm, QWidget* parent)
 QUrl THelpBrowser::TopicUrl(const QString& objectPath)
 {
     const QString path = TChmFile::NormalisePath(objectPath);
+    // Topic references carry their anchor after '#'; object names of topics never hold one.
     const qsizetype anchor = path.indexOf(QLatin1Char('#'));
     QUrl url;
     url.setScheme(kScheme);

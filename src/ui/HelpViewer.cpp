@@ -68,9 +68,10 @@ THelpViewer::THelpViewer(std::shared_ptr<const TChmFile> chm, QWidget* parent)
     connect(m_homeButton, &QPushButton::clicked, this, &THelpViewer::ShowDefaultTopic);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_backButton, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forwardButton, &QWidget::setEnabled);
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+    // The address comes with the signal: source() still holds the previous page while it is emitted.
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
         ShowStatus(QString());
-        SelectCurrentTopic();
+        SelectTopic(url);
     });
     connect(m_browser, &THelpBrowser::ExternalLinkActivated, this,
         [this](const QUrl& url) { ShowStatus(tr("Not opened in the help window: %1").arg(url.toDisplayString())); });
@@ -97,7 +98,7 @@ void THelpViewer::ShowDefaultTopic()
 
 bool THelpViewer::ShowTopic(const QString& objectPath)
 {
-    if (!m_chm || !m_chm->Contains(objectPath)) {
+    if (!m_chm || !m_chm->Contains(TChmFile::WithoutAnchor(objectPath))) {
         ShowStatus(tr("This help file has no page %1").arg(objectPath));
         return false;
     }
@@ -119,13 +120,12 @@ void THelpViewer::AddTopics(QTreeWidgetItem* parent, const QList<TChmTopic>& top
 }
 
 // Keeps the tree in step with the page on show, whichever way it was reached.
-void THelpViewer::SelectCurrentTopic()
+void THelpViewer::SelectTopic(const QUrl& url)
 {
-    const QString current = THelpBrowser::ObjectPath(m_browser->source());
+    const QString current = THelpBrowser::ObjectPath(url);
     QTreeWidgetItem* match = nullptr;
     for (QTreeWidgetItemIterator it(m_tree); *it && !match; ++it) {
-        QString topic = (*it)->data(0, kTopicRole).toString();
-        topic.truncate(topic.indexOf(QLatin1Char('#')) >= 0 ? topic.indexOf(QLatin1Char('#')) : topic.size());
+        const QString topic = TChmFile::WithoutAnchor((*it)->data(0, kTopicRole).toString());
         if (topic.compare(current, Qt::CaseInsensitive) == 0)
             match = *it;
     }

@@ -29,7 +29,7 @@ public:
 
 private:
     void AddTopics(QTreeWidgetItem* parent, const QList<TChmTopic>& topics);
-    void SelectCurrentTopic();
+    void SelectTopic(const QUrl& url);
     void ShowStatus(const QString& text);
 
     std::shared_ptr<const TChmFile> m_chm;
