@@ -61,7 +61,7 @@ THelpViewer::THelpViewer(std::shared_ptr<const TChmFile> chm, QWidget* parent)
 
     if (m_chm)
         AddTopics(nullptr, m_chm->Contents());
-    m_tree->expandToDepth(0);
+    m_tree->expandAll();
 
     connect(m_backButton, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forwardButton, &QPushButton::clicked, m_browser, &QTextBrowser::forward);

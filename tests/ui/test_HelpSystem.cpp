@@ -276,6 +276,10 @@ void TestHelpSystem::imagesAndStyleSheetComeFromTheFile()
         = browser->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:/images/parlowen.png")));
     QVERIFY(cached.isValid());
     QVERIFY(!browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/none.png"))).isValid());
+    // The style sheet took effect: headings carry its colour, which no default would give them.
+    const QTextCursor heading = browser->document()->find(QStringLiteral("QUILMOX Parlowen configuration tool"));
+    QVERIFY(!heading.isNull());
+    QCOMPARE(heading.charFormat().foreground().color(), QColor(0x1f, 0x4e, 0x79));
 }
 
 void TestHelpSystem::externalAndMissingLinksStayOutside_data()
