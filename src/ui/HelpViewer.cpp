@@ -23,7 +23,7 @@ THelpViewer::THelpViewer(std::shared_ptr<const TChmFile> chm, QWidget* parent)
     setObjectName(QStringLiteral("HelpViewer"));
     const QString title = m_chm && !m_chm->Title().isEmpty() ? m_chm->Title() : QStringLiteral("QUILMOX Parlowen Help");
     setWindowTitle(title);
-    resize(960, 640);
+    resize(1120, 720); // room for the window pictures at their own size beside the contents
 
     m_backButton = new QPushButton(tr("Back"), this);
     m_backButton->setObjectName(QStringLiteral("HelpBackButton"));
