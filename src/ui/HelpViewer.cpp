@@ -53,7 +53,7 @@ THelpViewer::THelpViewer(std::shared_ptr<const TChmFile> chm, QWidget* parent)
     splitter->addWidget(m_tree);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({ 240, 720 });
+    splitter->setSizes({ 240, 880 });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
