@@ -8,6 +8,8 @@
 #include "ui/Signalstrengthunit.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -313,11 +315,22 @@ void TMainForm::ShowSignalStrength(int value)
         m_signalStrengthForm->ShowSignalStrength(value);
 }
 
-// Hook: opens the help file once the help viewer is in place.
-void TMainForm::HelpButtonClick() { }
+void TMainForm::HelpButtonClick()
+{
+    m_help.DisplayTopic();
+}
 
-// Hook: finds the help file and viewer at start-up; may hide HelpButton.
-void TMainForm::InitHelp() { }
+void TMainForm::InitHelp()
+{
+    // The help file lies beside the executable; the full path makes help work from any working directory.
+    HelpFilePath = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("parlowen.chm"));
+    if (!m_help.Initialize(HelpFilePath))
+        HelpButton->hide();
+}
 
-// Hook: shuts the help viewer down when the window closes.
-void TMainForm::CloseHelp() { }
+void TMainForm::CloseHelp()
+{
+    if (HelpButton->isHidden())
+        return;
+    m_help.CloseAll();
+}

@@ -6,6 +6,7 @@
 #include "device/DeviceLink.h"
 #include "device/Protocol.h"
 #include "ui/FormTables.h"
+#include "ui/HelpSystem.h"
 #include "ui/ToolkitServices.h"
 
 #include <QPointer>
@@ -143,12 +144,14 @@ private:
     void SetCheckGroup(int group, bool checked);
 
     QPointer<TSignalStrengthForm> m_signalStrengthForm;
+    THelpSystem m_help;
     std::unique_ptr<HidPort> m_ownedPort;
     // Declared after the protocol: the link, whose reader hands reports to the protocol, goes first.
     std::unique_ptr<TDeviceLink> m_link;
 
 public:
     TDeviceLink& Link() { return *m_link; }
+    const THelpSystem& Help() const { return m_help; }
 };
 
 // The application's main window, filled in at start-up.
