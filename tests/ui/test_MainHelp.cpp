@@ -1,0 +1,161 @@
+// Help as the main window sees it: the Help button shows only when the help file beside the executable opens, a
+// click shows the default topic in one help window, and closing the main window closes it. This test runs from a
+// folder of its own, so the help file it places beside itself is seen by no other test.
+#include "EmulatedController.h"
+#include "FormProbe.h"
+#include "ui/HelpBrowser.h"
+#include "ui/HelpViewer.h"
+#include "ui/Mainunit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+QString BesideExecutable()
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("parlowen.chm"));
+}
+
+void PlaceHelpFile(const QByteArray& bytes)
+{
+    QFile::remove(BesideExecutable());
+    QFile file(BesideExecutable());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray BuiltHelpFile()
+{
+    QFile file(QStringLiteral(PARLOWEN_HELP_CHM));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<THelpViewer*> HelpWindows()
+{
+    QList<THelpViewer*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* viewer = qobject_cast<THelpViewer*>(widget); viewer && viewer->isVisible())
+            windows.append(viewer);
+    }
+    return windows;
+}
+
+} // namespace
+
+class TestMainHelp : public QObject
+{
+    Q_OBJECT
+
+    EmulatedController noController;
+
+private slots:
+    void init()
+    {
+        ToolkitScript::Reset();
+        QFile::remove(BesideExecutable());
+    }
+
+    void cleanupTestCase() { QFile::remove(BesideExecutable()); }
+
+    void missingFileHidesTheButton()
+    {
+        TMainForm form(nullptr, &noController);
+        QVERIFY(form.HelpButton->isHidden());
+        QCOMPARE(form.HelpFilePath, BesideExecutable());
+        // Everything else behaves as before: the defaults are shown, and closing asks nothing.
+        QCOMPARE(Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->text(), QStringLiteral("QUILMOX"));
+        QVERIFY(form.close());
+        QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
+    }
+
+    void damagedFileHidesTheButtonSilently_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("This is not a help file.\n");
+        const QByteArray real = BuiltHelpFile();
+        QTest::newRow("first half of the real file") << real.left(real.size() / 2);
+    }
+
+    void damagedFileHidesTheButtonSilently()
+    {
+        QFETCH(QByteArray, bytes);
+        PlaceHelpFile(bytes);
+        TMainForm form(nullptr, &noController);
+        QVERIFY(form.HelpButton->isHidden());
+        QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
+        QVERIFY(HelpWindows().isEmpty());
+    }
+
+    void helpButtonShowsOneHelpWindow()
+    {
+        PlaceHelpFile(BuiltHelpFile());
+        TMainForm form(nullptr, &noController);
+        form.show();
+        QVERIFY(!form.HelpButton->isHidden());
+        QVERIFY(HelpWindows().isEmpty());
+
+        QTest::mouseClick(form.HelpButton, Qt::LeftButton);
+        QCOMPARE(HelpWindows().size(), 1);
+        THelpViewer* viewer = HelpWindows().first();
+        QCOMPARE(viewer->Browser()->source(), QUrl(QStringLiteral("chm:/index.htm")));
+        QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("QUILMOX Parlowen")));
+        QVERIFY(viewer->parentWidget() == nullptr); // not owned by the main window
+
+        // A second click brings up the same window rather than another.
+        viewer->hide();
+        QTest::mouseClick(form.HelpButton, Qt::LeftButton);
+        QCOMPARE(HelpWindows().size(), 1);
+        QCOMPARE(HelpWindows().first(), viewer);
+
+        // Closing the main window closes the help window with it.
+        QPointer<THelpViewer> watched(viewer);
+        QVERIFY(form.close());
+        QTRY_VERIFY(!watched || !watched->isVisible());
+        QVERIFY(HelpWindows().isEmpty());
+    }
+
+    void cancelledCloseKeepsHelp()
+    {
+        PlaceHelpFile(BuiltHelpFile());
+        TMainForm form(nullptr, &noController);
+        form.show();
+        QTest::mouseClick(form.HelpButton, Qt::LeftButton);
+        QCOMPARE(HelpWindows().size(), 1);
+
+        // An edit, then Cancel at the close question: the window and its help stay as they were.
+        Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->setText(QStringLiteral("Pump house"));
+        ToolkitScript::SetNextAnswer(mrCancel);
+        QVERIFY(!form.close());
+        QCOMPARE(HelpWindows().size(), 1);
+        QTest::mouseClick(form.HelpButton, Qt::LeftButton);
+        QCOMPARE(HelpWindows().size(), 1);
+
+        ToolkitScript::SetNextAnswer(mrNo);
+        QVERIFY(form.close());
+        QVERIFY(HelpWindows().isEmpty());
+    }
+
+    void worksFromAnotherWorkingDirectory()
+    {
+        PlaceHelpFile(BuiltHelpFile());
+        const QString before = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        {
+            TMainForm form(nullptr, &noController);
+            QVERIFY(!form.HelpButton->isHidden());
+            QTest::mouseClick(form.HelpButton, Qt::LeftButton);
+            QCOMPARE(HelpWindows().size(), 1);
+            QVERIFY(!HelpWindows().first()->Browser()->toPlainText().isEmpty());
+            QVERIFY(form.close());
+        }
+        QVERIFY(QDir::setCurrent(before));
+    }
+};
+
+QTEST_MAIN(TestMainHelp)
+#include "test_MainHelp.moc"
