@@ -15,9 +15,7 @@ namespace {
 
 const QByteArray kOtherRevisionId = "HID\\VID_04D8&PID_F2C4&REV_0002";
 // Whole 65-byte input reports, as the controller sends them.
-const QByteArray kGoodIdentity = Padded(QByteArray::fromHex("00530001"
-                                                            "0b"),
-    kReportSize);
+const QByteArray kGoodIdentity = Padded(QByteArray::fromHex("005300010b"), kReportSize);
 const QByteArray kWriteHalfAnswer = Padded(QByteArray::fromHex("0064"), kReportSize);
 
 // Runs `job` inside the event loop of the next modal box, once that box is up.
