@@ -1,0 +1,118 @@
+// Helpers for driving the main window's device commands against the emulated controller: a bench that owns
+// both, button clicks by name, and readings of what went over the wire.
+#pragma once
+
+#include "EmulatedController.h"
+#include "FormProbe.h"
+#include "ui/CSpinEdit.h"
+#include "ui/Signalstrengthunit.h"
+#include "ui/ToolkitServices.h"
+
+#include <QCheckBox>
+#include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QThread>
+#include <QVariant>
+#include <functional>
+
+namespace DeviceProbe {
+
+inline const QByteArray kNormalId = "HID\\VID_04D8&PID_F2C4&REV_000B";
+inline const QByteArray kProgramModeId = "HID\\VID_04D8&PID_F2C4&REV_0001";
+
+// The controller is declared first so that it outlives the window, whose link still holds its handles.
+struct Bench
+{
+    EmulatedController Controller;
+    TMainForm Form { nullptr, &Controller };
+    TSignalStrengthForm Signal;
+
+    Bench() { Form.SetSignalStrengthForm(&Signal); }
+};
+
+inline void Click(QWidget& form, const QString& name)
+{
+    QTest::mouseClick(Control<QPushButton>(form, name), Qt::LeftButton);
+}
+
+inline QStringList AskedTexts()
+{
+    QStringList texts;
+    for (const auto& box : ToolkitScript::AskedBoxes())
+        texts << box.Text;
+    return texts;
+}
+
+// The reader has taken every queued report and, its hand-over done, waits in a read again.
+inline bool ReaderIdle(const EmulatedController& controller)
+{
+    return controller.PendingInputs() == 0 && controller.WaitingReads() > 0;
+}
+
+// Waits without running the GUI thread's event loop, so that a report the reader took stays in its hand-over.
+inline bool WaitWithoutEvents(const std::function<bool()>& condition)
+{
+    QDeadlineTimer deadline(5000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+inline QByteArray Slice(const TReport& report, int from, int count)
+{
+    return QByteArray(reinterpret_cast<const char*>(report.data()) + from, count);
+}
+
+// Byte 1 of every output report, in order.
+inline QByteArray Commands(const std::vector<TReport>& log)
+{
+    QByteArray letters;
+    for (const TReport& report : log)
+        letters += char(report[1]);
+    return letters;
+}
+
+// A text padded with zero bytes to `width`.
+inline QByteArray Padded(const QByteArray& text, int width)
+{
+    return text + QByteArray(width - text.size(), '\0');
+}
+
+// Sets a control of the main window the way the operator would leave it: text, check state or number.
+inline void SetControl(QWidget& form, const QString& name, const QVariant& value)
+{
+    auto* widget = form.findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable(name));
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(value.toString());
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+        memo->setPlainText(value.toString());
+    else if (auto* check = qobject_cast<QCheckBox*>(widget))
+        check->setChecked(value.toBool());
+    else if (auto* spin = qobject_cast<TCSpinEdit*>(widget))
+        spin->SetValue(value.toInt());
+    else
+        QFAIL(qPrintable(name));
+}
+
+// What a control shows, in the same terms as SetControl takes.
+inline QVariant ControlValue(QWidget& form, const QString& name)
+{
+    auto* widget = form.findChild<QWidget*>(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+        return memo->toPlainText();
+    if (auto* check = qobject_cast<QCheckBox*>(widget))
+        return check->isChecked();
+    if (auto* spin = qobject_cast<TCSpinEdit*>(widget))
+        return spin->Value();
+    return {};
+}
+
+} // namespace DeviceProbe

@@ -1,0 +1,341 @@
+// The device commands when things go wrong: no controller, a controller in program mode, a controller unplugged
+// mid-transfer, a read started over a running write, a report arriving while a box is open, and a window closed
+// while its reader runs.
+#include "DeviceProbe.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QTimer>
+#include <memory>
+
+using namespace DeviceProbe;
+
+namespace {
+
+const QByteArray kOtherRevisionId = "HID\\VID_04D8&PID_F2C4&REV_0002";
+// Whole 65-byte input reports, as the controller sends them.
+const QByteArray kGoodIdentity = Padded(QByteArray::fromHex("005300010b"), kReportSize);
+const QByteArray kWriteHalfAnswer = Padded(QByteArray::fromHex("0064"), kReportSize);
+
+// Runs `job` inside the event loop of the next modal box, once that box is up.
+void WhenModal(QObject* context, std::function<void(QMessageBox*)> job)
+{
+    auto* poll = new QTimer(context);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, job] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll->stop();
+        job(box);
+    });
+    poll->start();
+}
+
+// Closes every modal box other than `kept` while it lives, and counts them: a box opened over another is a fault,
+// and closing it lets the test report that instead of hanging.
+class ExtraBoxGuard
+{
+public:
+    explicit ExtraBoxGuard(QWidget* kept)
+    {
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [this, kept] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box != kept) {
+                ++extraBoxes;
+                box->reject();
+            }
+        });
+        poll.start();
+    }
+    int extraBoxes = 0;
+
+private:
+    QTimer poll;
+};
+
+} // namespace
+
+class TestDeviceFailures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { ToolkitScript::Reset(); }
+    void cleanup() { ToolkitScript::Reset(); }
+
+    void noController_data();
+    void noController();
+    void programModeAlone();
+    void programModeBesideNormal();
+    void unplugMidWrite_data();
+    void unplugMidWrite();
+    void readOverRunningWrite_data();
+    void readOverRunningWrite();
+    void readStalls();
+    void boxHoldsTheReader();
+    void closeWhileReaderRuns_data();
+    void closeWhileReaderRuns();
+};
+
+void TestDeviceFailures::noController_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("collects");
+    QTest::newRow("write") << "WriteButton" << true;
+    QTest::newRow("read") << "ReadButton" << false;
+    QTest::newRow("signal strength") << "SignalStrengthButton" << false;
+}
+
+void TestDeviceFailures::noController()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, collects);
+
+    Bench bench;
+    bench.Controller.AddDevice("HID\\VID_046D&PID_C52B&REV_1201"); // a mouse, nothing of ours
+    SetControl(bench.Form, QStringLiteral("DeviceNameEdit"), QStringLiteral("Edited"));
+    // A state left by an earlier operation is not touched by a failed connect.
+    bench.Form.Protocol.ProtocolState = 61;
+
+    ToolkitScript::SetNextAnswer(mrOk);
+    Click(bench.Form, button);
+    QCOMPARE(AskedTexts(), QStringList { "Cannot find QUILMOX" });
+    QCOMPARE(ToolkitScript::AskedBoxes().constFirst().Kind, TMsgDlgType::mtError);
+    QCOMPARE(ToolkitScript::AskedBoxes().constFirst().Buttons, TMsgDlgButtons::mbOK);
+    QVERIFY(bench.Controller.OutputLog().empty());
+    QVERIFY(bench.Controller.OpenLog().empty());
+    QCOMPARE(bench.Form.Link().Connected(), uint8_t(0));
+    QCOMPARE(bench.Form.Protocol.ProtocolState, 61);
+    const QByteArray name(reinterpret_cast<const char*>(bench.Form.Config.DeviceName), 8);
+    QCOMPARE(name, collects ? QByteArray("Edited\0\0", 8) : QByteArray("QUILMOX\0", 8));
+    QVERIFY(LogLines(bench.Form).isEmpty());
+}
+
+void TestDeviceFailures::programModeAlone()
+{
+    Bench bench;
+    bench.Controller.AddDevice(kProgramModeId);
+    for (const char* button : { "WriteButton", "ReadButton", "SignalStrengthButton" }) {
+        const int enumerated = bench.Controller.EnumerateCount();
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(bench.Form, QLatin1String(button));
+        QCOMPARE(AskedTexts().last(), QStringLiteral("QUILMOX is in Program Mode"));
+        QCOMPARE(ToolkitScript::AskedBoxes().last().Kind, TMsgDlgType::mtError);
+        // Each command looks again: the program-mode device was let go after its box.
+        QVERIFY(bench.Controller.EnumerateCount() > enumerated);
+        QCOMPARE(bench.Controller.OpenHandleCount(), 0);
+        QCOMPARE(bench.Form.Link().Connected(), uint8_t(0));
+    }
+    QCOMPARE(ToolkitScript::AskedBoxes().size(), 3);
+    QVERIFY(bench.Controller.OutputLog().empty());
+}
+
+void TestDeviceFailures::programModeBesideNormal()
+{
+    Bench bench;
+    bench.Controller.AddDevice(kProgramModeId);
+    const QByteArray normal = bench.Controller.AddDevice(kNormalId);
+    ToolkitScript::SetNextAnswer(mrOk);
+    Click(bench.Form, QStringLiteral("WriteButton"));
+    QTRY_COMPARE(AskedTexts(), QStringList { "Download Complete" });
+    QCOMPARE(int(bench.Controller.OutputLog().size()), 45);
+    const auto opens = bench.Controller.OpenLog();
+    QCOMPARE(int(opens.size()), 2);
+    for (const auto& open : opens)
+        QCOMPARE(open.path, normal);
+}
+
+void TestDeviceFailures::unplugMidWrite_data()
+{
+    QTest::addColumn<bool>("secondPresent");
+    QTest::newRow("controller plugged in again") << false;
+    QTest::newRow("another controller still present") << true;
+}
+
+void TestDeviceFailures::unplugMidWrite()
+{
+    QFETCH(bool, secondPresent);
+
+    Bench bench;
+    bench.Controller.AddDevice(kNormalId);
+    if (secondPresent)
+        bench.Controller.AddDevice(kOtherRevisionId);
+    // Identify, write start and the halves of chunks 0..3 are answered; the device is gone before chunk 4.
+    bench.Controller.UnplugAfter(10);
+    Click(bench.Form, QStringLiteral("WriteButton"));
+    QTRY_COMPARE(bench.Form.Link().Connected(), uint8_t(0));
+    QCOMPARE(int(bench.Controller.OutputLog().size()), 10);
+    QCOMPARE(LogLines(bench.Form).size(), 2); // the identity lines, and no "Data downloaded"
+    QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
+    // The state waits for an answer to chunk 4's first half that will never come.
+    QCOMPARE(bench.Form.Protocol.ProtocolState, 7);
+
+    if (!secondPresent)
+        bench.Controller.AddDevice(kNormalId);
+    bench.Controller.SilenceAfter(-1);
+    const int enumerated = bench.Controller.EnumerateCount();
+    ToolkitScript::SetNextAnswer(mrOk);
+    Click(bench.Form, QStringLiteral("WriteButton"));
+    QVERIFY(bench.Controller.EnumerateCount() > enumerated);
+    QTRY_COMPARE(AskedTexts(), QStringList { "Download Complete" });
+    const auto log = bench.Controller.OutputLog();
+    QCOMPARE(int(log.size()), 10 + 45);
+    QCOMPARE(Commands(log).mid(10, 2), QByteArray("SE"));
+    QCOMPARE(LogLines(bench.Form).last(), QStringLiteral("Data downloaded"));
+    // The handles of the vanished device were released when the new link opened.
+    QCOMPARE(bench.Controller.OpenHandleCount(), 2);
+    QCOMPARE(bench.Controller.OpenLog().back().path, bench.Controller.Enumerate().back().path);
+}
+
+void TestDeviceFailures::readOverRunningWrite_data()
+{
+    QTest::addColumn<QByteArray>("nextReport");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("reportsSent");
+
+    // The late answer to the write half is judged as the read's identity reply, and refused.
+    QTest::newRow("late write answer") << kWriteHalfAnswer << "Application is not a QUILMOX Parlowen" << 12;
+    QTest::newRow("identity reply") << kGoodIdentity << "Read Complete" << 11 + 43;
+}
+
+void TestDeviceFailures::readOverRunningWrite()
+{
+    QFETCH(QByteArray, nextReport);
+    QFETCH(QString, box);
+    QFETCH(int, reportsSent);
+
+    Bench bench;
+    bench.Controller.AddDevice(kNormalId);
+    bench.Controller.SilenceAfter(10); // the write stalls waiting for the answer to chunk 4's first half
+    Click(bench.Form, QStringLiteral("WriteButton"));
+    QTRY_COMPARE(int(bench.Controller.OutputLog().size()), 11);
+    QTRY_VERIFY(ReaderIdle(bench.Controller));
+    QCOMPARE(bench.Form.Protocol.ProtocolState, 7);
+
+    Click(bench.Form, QStringLiteral("ReadButton"));
+    QCOMPARE(bench.Form.Protocol.ProtocolState, 30);
+    bench.Controller.SilenceAfter(-1);
+    ToolkitScript::SetNextAnswer(mrOk);
+    bench.Controller.InjectReport(nextReport);
+    QTRY_COMPARE(AskedTexts(), QStringList { box });
+    QTRY_VERIFY(ReaderIdle(bench.Controller));
+    const auto log = bench.Controller.OutputLog();
+    QCOMPARE(int(log.size()), reportsSent);
+    QCOMPARE(char(log[11][1]), 'S');
+    QCOMPARE(bench.Form.Protocol.ProtocolState, 0);
+}
+
+void TestDeviceFailures::readStalls()
+{
+    Bench bench;
+    bench.Controller.AddDevice(kNormalId);
+    ToolkitScript::SetNextAnswer(mrOk);
+    Click(bench.Form, QStringLiteral("WriteButton"));
+    QTRY_COMPARE(AskedTexts(), QStringList { "Download Complete" });
+    // The first half of chunk 0 comes back with inputs 9 and 16 active; the controller then falls silent.
+    QByteArray half = Slice(bench.Controller.OutputLog()[2], 3, 62);
+    bench.Controller.SetPresetReadHalf(0, false, half.replace(1, 2, QByteArray::fromHex("8100")));
+    bench.Controller.SilenceAfter(3);
+    Click(bench.Form, QStringLiteral("ReadButton"));
+    QTRY_COMPARE(Commands(bench.Controller.OutputLog()).mid(45), QByteArray("SrRr"));
+    QTRY_VERIFY(ReaderIdle(bench.Controller));
+
+    // What arrived is kept in the block, but the form is only refreshed by a complete read.
+    QCOMPARE(bench.Form.Protocol.ProtocolState, 34);
+    QCOMPARE(int(bench.Form.Config.InputActiveMessage[8]), 1);
+    QCOMPARE(int(bench.Form.Config.InputActiveMessage[15]), 1);
+    QCOMPARE(ControlValue(bench.Form, QStringLiteral("InputActiveMessageJvCheckBox9")), QVariant(false));
+    QCOMPARE(ToolkitScript::AskedBoxes().size(), 1);
+}
+
+void TestDeviceFailures::boxHoldsTheReader()
+{
+    Bench bench;
+    bench.Controller.AddDevice(kNormalId);
+    // No scripted answer: "Download Complete" runs its own modal loop, from inside the report's hand-over.
+    QObject scope;
+    bool boxDone = false;
+    bool sawBox = false;
+    int stateInBox = -1;
+    int pendingInBox = -1;
+    int sentInBox = -1;
+    int extraBoxes = -1;
+    WhenModal(&scope, [&](QMessageBox* box) {
+        sawBox = box->text() == QStringLiteral("Download Complete") && box->icon() == QMessageBox::Information;
+        ExtraBoxGuard guard(box);
+        bench.Controller.InjectReport(QByteArray::fromHex("0000") + kGoodIdentity.mid(2));
+        // Nothing can be awaited here: the check is that the reader does not take the report meanwhile.
+        QTest::qWait(200);
+        stateInBox = bench.Form.Protocol.ProtocolState;
+        pendingInBox = bench.Controller.PendingInputs();
+        sentInBox = int(bench.Controller.OutputLog().size());
+        extraBoxes = guard.extraBoxes;
+        box->button(QMessageBox::Ok)->click();
+        boxDone = true;
+    });
+    Click(bench.Form, QStringLiteral("WriteButton"));
+    QTRY_VERIFY(boxDone);
+    QVERIFY(sawBox);
+    QCOMPARE(extraBoxes, 0);
+    QCOMPARE(stateInBox, 21);
+    QCOMPARE(pendingInBox, 1);
+    QCOMPARE(sentInBox, 45);
+
+    // Once the box is closed the report is handled, in the idle state: dropped.
+    QTRY_VERIFY(ReaderIdle(bench.Controller));
+    QCOMPARE(bench.Form.Protocol.ProtocolState, 0);
+    QCOMPARE(int(bench.Controller.OutputLog().size()), 45);
+    QCOMPARE(LogLines(bench.Form).size(), 3);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestDeviceFailures::closeWhileReaderRuns_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<bool>("reportInHandOver");
+
+    QTest::newRow("waiting for a report") << "SignalStrengthButton" << -1 << false;
+    QTest::newRow("write stalled") << "WriteButton" << 5 << false;
+    QTest::newRow("report in the hand-over") << "SignalStrengthButton" << -1 << true;
+}
+
+void TestDeviceFailures::closeWhileReaderRuns()
+{
+    QFETCH(QString, button);
+    QFETCH(int, answers);
+    QFETCH(bool, reportInHandOver);
+
+    EmulatedController controller;
+    controller.AddDevice(kNormalId);
+    controller.SilenceAfter(answers);
+    TSignalStrengthForm signal; // outlives the main window
+    auto form = std::make_unique<TMainForm>(nullptr, &controller);
+    form->SetSignalStrengthForm(&signal);
+    form->show();
+    Click(*form, button);
+    QTRY_VERIFY(ReaderIdle(controller));
+    QCOMPARE(form->Link().Connected(), uint8_t(1));
+    QCOMPARE(controller.OpenHandleCount(), 2);
+
+    if (reportInHandOver) {
+        // The reader takes the report and waits for the GUI thread, which does not serve it before closing.
+        controller.InjectReport(QByteArray::fromHex("000007"));
+        QVERIFY(WaitWithoutEvents([&] { return controller.PendingInputs() == 0; }));
+    }
+    QVERIFY(form->close());
+    QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
+    form.reset();
+    QCOMPARE(controller.OpenHandleCount(), 0);
+    // A hand-over left behind must not reach the destroyed window, whose protocol would set the bar to 7.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(signal.SignalStrenthAdvSmoothProgressBar->value(), 0);
+    QCOMPARE(controller.OpenHandleCount(), 0);
+}
+
+QTEST_MAIN(TestDeviceFailures)
+#include "test_DeviceFailures.moc"
