@@ -31,20 +31,26 @@ TConfigBlock BusyBlock()
 QByteArray RoundTripped(const TConfigBlock& sent, const TConfigBlock& destination)
 {
     QByteArray image = Bytes(sent);
-    const int flagArrays[] = { 0, 16, 32, 48, 64, 1744, 1760, 1776, 1792 };
-    for (int start : flagArrays) {
+    for (int start : { 0, 16, 32, 48, 64, 1744, 1760, 1776, 1792 }) {
         for (int i = start; i < start + 16; ++i)
             image[i] = image[i] != 0 ? 1 : 0;
     }
     image[1844] = image[1844] != 0 ? 1 : 0;
-    for (int n = 0; n < 16; ++n) {
-        image[1680 + 4 * n + 2] = 0;
-        image[1680 + 4 * n + 3] = 0;
-    }
+    for (int n = 0; n < 16; ++n)
+        image.replace(1680 + 4 * n + 2, 2, QByteArray(2, '\0'));
     image.replace(1825, 3, QByteArray(3, '\0'));
     image.replace(368, 256, Bytes(destination).mid(368, 256));
     image.replace(1845, 3, Bytes(destination).mid(1845, 3));
     return image;
+}
+
+// Byte `index` of every report sent, in order.
+QByteArray Column(const RecordingHost& host, int index)
+{
+    QByteArray column;
+    for (const TReport& report : host.sent)
+        column += char(report[std::size_t(index)]);
+    return column;
 }
 
 } // namespace
@@ -54,6 +60,7 @@ class TestProtocol : public QObject
     Q_OBJECT
 
 private slots:
+    // Every byte of every report, commands and chunk numbers included.
     void writeOfDefaultBlockMatchesGolden()
     {
         QFile file(QStringLiteral(PARLOWEN_TEST_DATA "/write_default_block.hex"));
@@ -90,29 +97,18 @@ private slots:
         TReport garbage;
         garbage.fill(0xEE);
         Feed(protocol, garbage);
-        QCOMPARE(host.boxes, QStringList { "information: Download Complete" });
-        QCOMPARE(protocol.ProtocolState, 0);
         QCOMPARE(host.events.mid(host.events.size() - 3),
             (QStringList { "send Z", "log Data downloaded", "information: Download Complete" }));
-
-        QCOMPARE(host.sent[0][1], uint8_t('S'));
-        QCOMPARE(host.sent[1][1], uint8_t('E'));
-        for (int chunk = 0; chunk < 21; ++chunk) {
-            QCOMPARE(host.sent[2 + 2 * chunk][1], uint8_t('d'));
-            QCOMPARE(host.sent[3 + 2 * chunk][1], uint8_t('D'));
-            QCOMPARE(int(host.sent[2 + 2 * chunk][2]), chunk);
-            QCOMPARE(int(host.sent[3 + 2 * chunk][2]), chunk);
-            QCOMPARE(host.sent[2 + 2 * chunk][0], uint8_t(0));
-        }
-        QCOMPARE(host.sent[44][1], uint8_t('Z'));
+        QCOMPARE(protocol.ProtocolState, 0);
         QCOMPARE(Bytes(config), before); // a write only reads the block
 
         Feed(protocol, IdentityReply()); // idle again: dropped
         QCOMPARE(host.sent.size(), kWriteReports);
+        QCOMPARE(host.boxes.size(), 1);
     }
 
-    // Single block changes and where they land in the write reports (0 identify, 1 write start, 2 + 2c chunk c
-    // first half, 3 + 2c second half).
+    // Single changes to a zero block and where they land in the write reports (0 identify, 1 write start,
+    // 2 + 2c chunk c first half, 3 + 2c second half).
     void writeImages_data()
     {
         QTest::addColumn<int>("blockOffset");
@@ -120,14 +116,27 @@ private slots:
         QTest::addColumn<int>("report");
         QTest::addColumn<int>("byte");
         QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("input 1 active message") << 48 << Hex("01") << 2 << 4 << Hex("0001");
         QTest::newRow("input 9 active message") << 56 << Hex("01") << 2 << 4 << Hex("0100");
+        QTest::newRow("input 16 active message") << 63 << Hex("01") << 2 << 4 << Hex("8000");
         QTest::newRow("flag byte 2 packs as set") << 56 << Hex("02") << 2 << 4 << Hex("0100");
-        QTest::newRow("output 1 inverted") << 16 << Hex("01") << 3 << 43 << Hex("0001");
+        QTest::newRow("input 8 inactive message") << 71 << Hex("01") << 2 << 6 << Hex("0080");
+        QTest::newRow("output 1 on enabled") << 1744 << Hex("01") << 2 << 8 << Hex("0001");
+        QTest::newRow("output 1 off enabled, byte FF") << 1760 << Hex("FF") << 2 << 10 << Hex("0001");
+        QTest::newRow("output 9 toggle enabled") << 1784 << Hex("01") << 2 << 12 << Hex("0100");
+        QTest::newRow("output 16 pulse enabled") << 1807 << Hex("01") << 2 << 14 << Hex("8000");
         QTest::newRow("period 65000") << 1680 << Hex("E8FD0000") << 2 << 16 << Hex("FDE8");
         QTest::newRow("period 1000") << 1680 << Hex("E8030000") << 2 << 16 << Hex("03E8");
-        QTest::newRow("output 16 period 65000") << 1740 << Hex("E8FD0000") << 2 << 46 << Hex("FDE8");
+        QTest::newRow("output 16 period, upper bits dropped") << 1740 << Hex("78563412") << 2 << 46 << Hex("5678");
+        QTest::newRow("phone number") << 80 << QByteArray("0123") << 3 << 3 << QByteArray("0123");
+        QTest::newRow("phone number last byte") << 111 << Hex("39") << 3 << 34 << Hex("39");
         QTest::newRow("inhibit input 16") << 1824 << Hex("10000000") << 3 << 40 << Hex("10");
+        QTest::newRow("inhibit input low byte only") << 1824 << Hex("34120000") << 3 << 40 << Hex("34");
+        QTest::newRow("input 1 inverted") << 0 << Hex("01") << 3 << 41 << Hex("0001");
+        QTest::newRow("output 1 inverted") << 16 << Hex("01") << 3 << 43 << Hex("0001");
+        QTest::newRow("output 16 starts active") << 47 << Hex("01") << 3 << 45 << Hex("8000");
         QTest::newRow("request status enabled") << 1844 << Hex("01") << 3 << 47 << Hex("01");
+        QTest::newRow("request status enabled, byte 80") << 1844 << Hex("80") << 3 << 47 << Hex("01");
         QTest::newRow("on word, output 1") << 656 << QByteArray("On1") << 6 << 3 << QByteArray("On1");
         QTest::newRow("pulse word, output 16") << 1664 << QByteArray("P16") << 37 << 19 << QByteArray("P16");
         QTest::newRow("message byte 0") << 112 << QByteArray("M") << 38 << 3 << QByteArray("M");
@@ -148,11 +157,12 @@ private slots:
         protocol.StartWrite();
         Complete(protocol);
         QCOMPARE(Sent(host, report).mid(byte, expected.size()).toHex(' '), expected.toHex(' '));
-        // The zero block with that one change: the other flag and period bytes of chunk 0's first half stay zero.
-        if (report == 2) {
-            QByteArray image(44, '\0');
-            image.replace(byte - 4, expected.size(), expected);
-            QCOMPARE(Sent(host, report).mid(4, 44).toHex(' '), image.toHex(' '));
+        // Chunk 0 is predicted whole: its 0x55 marker, the one change, zeros elsewhere up to byte 47.
+        if (report == 2 || report == 3) {
+            QByteArray image(45, '\0');
+            image[0] = report == 2 ? char(0x55) : '\0';
+            image.replace(byte - 3, expected.size(), expected);
+            QCOMPARE(Sent(host, report).mid(3, 45).toHex(' '), image.toHex(' '));
         }
     }
 
@@ -198,21 +208,20 @@ private slots:
         QCOMPARE(protocol.ProtocolState, 49);
         Feed(protocol, TReport {});
 
-        QCOMPARE(host.sent.size(), kReadReports);
-        QCOMPARE(host.sent[0][1], uint8_t('S'));
-        for (int chunk = 0; chunk < 21; ++chunk) {
-            QCOMPARE(host.sent[1 + 2 * chunk][1], uint8_t('r'));
-            QCOMPARE(host.sent[2 + 2 * chunk][1], uint8_t('R'));
-            QCOMPARE(int(host.sent[1 + 2 * chunk][2]), chunk);
-            QCOMPARE(int(host.sent[2 + 2 * chunk][2]), chunk);
-        }
+        QCOMPARE(Column(host, 0), QByteArray(kReadReports, '\0'));
+        QCOMPARE(Column(host, 1), "S" + QByteArray("rR").repeated(21));
+        QByteArray chunks;
+        for (int chunk = 0; chunk < 21; ++chunk)
+            chunks += QByteArray(2, char(chunk));
+        QCOMPARE(Column(host, 2).mid(1), chunks);
         QCOMPARE(protocol.ProtocolState, 0);
         QCOMPARE(host.statesAtPresent, QList<int> { 0 });
         QCOMPARE(host.events.mid(host.events.size() - 2), (QStringList { "present", "information: Read Complete" }));
         QCOMPARE(host.log, (QStringList { "Dedudev Version:V1", "Serial Number: 12345" }));
     }
 
-    // Answer k is the answer to read request k (0: 'r' chunk 0, 1: 'R' chunk 0, 2: 'r' chunk 1, ...).
+    // Answer k is the answer to read request k (0: 'r' chunk 0, 1: 'R' chunk 0, 2: 'r' chunk 1, ...); the block
+    // held 7F in every byte before.
     void readStores_data()
     {
         QTest::addColumn<int>("answer");
@@ -220,12 +229,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("blockOffset");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("81 sets inputs 9 and 16")
+        QTest::newRow("81 sets inputs 9 and 16 only")
             << 0 << 3 << Hex("8100") << 48 << Hex("00000000000000000100000000000001");
+        QTest::newRow("lower group byte") << 0 << 5 << Hex("0001") << 64 << Hex("01000000000000000000000000000000");
+        QTest::newRow("pulse enabled, last pair")
+            << 0 << 13 << Hex("FF02") << 1792 << Hex("00010000000000000101010101010101");
         QTest::newRow("period 65000") << 0 << 15 << Hex("FDE8") << 1680 << Hex("E8FD0000");
-        QTest::newRow("request status bit set") << 1 << 46 << Hex("01") << 1844 << Hex("01");
-        QTest::newRow("request status bit clear") << 1 << 46 << Hex("00") << 1844 << Hex("00");
+        QTest::newRow("period 1000, output 16") << 0 << 45 << Hex("03E8") << 1740 << Hex("E8030000");
         QTest::newRow("inhibit input") << 1 << 39 << Hex("10") << 1824 << Hex("10000000");
+        QTest::newRow("output start status") << 1 << 44 << Hex("807F") << 32 << Hex("01010101010101000000000000000001");
+        QTest::newRow("request status bit 0 set") << 1 << 46 << Hex("03") << 1844 << Hex("01");
+        QTest::newRow("request status bit 0 clear") << 1 << 46 << Hex("FE") << 1844 << Hex("00");
         QTest::newRow("device name") << 2 << 2 << QByteArray("Parlowen") << 624 << QByteArray("Parlowen");
         QTest::newRow("keyword") << 3 << 2 << QByteArray("Stat") << 1828 << QByteArray("Stat");
         QTest::newRow("on word, output 1") << 4 << 2 << QByteArray("On1") << 656 << QByteArray("On1");
@@ -258,7 +272,8 @@ private slots:
         QCOMPARE(Bytes(config).mid(blockOffset, expected.size()).toHex(' '), expected.toHex(' '));
     }
 
-    // Write to a controller that keeps each half image and hands it back on the matching read request.
+    // Write to a controller that keeps each half image and hands it back on the matching read request: every block
+    // byte comes back within the encodings, and the bytes a read does not carry keep what the block held.
     void writeThenReadThroughEcho()
     {
         const TConfigBlock original = BusyBlock();
@@ -271,7 +286,7 @@ private slots:
         QCOMPARE(host.sent.size(), kWriteReports);
         QCOMPARE(host.boxes, QStringList { "information: Download Complete" });
 
-        std::memset(BlockBytes(config), 0xA5, sizeof config); // the read must replace all of this but the untouched
+        std::memset(BlockBytes(config), 0xA5, sizeof config);
         const TConfigBlock destination = config;
         protocol.StartRead();
         controller.Run(protocol, host);
@@ -297,7 +312,6 @@ private slots:
         for (int report = 38; report < 44; ++report)
             sent += Sent(host, report).mid(3, report == 43 ? 16 : 48);
         QCOMPARE(sent, message.left(256));
-        QVERIFY(!sent.contains('\0'));
 
         std::memset(BlockBytes(config) + 112, 'y', 512);
         protocol.StartRead();
