@@ -1,5 +1,5 @@
-// A ProtocolHost that records everything the state machine does, and can answer each sent report at once the way
-// a controller would (identity reply, read answers echoing what a write sent).
+// A ProtocolHost that records everything the state machine does, and a controller that answers each sent report at
+// once the way the real one would (identity reply, read answers echoing what a write sent).
 #pragma once
 
 #include "config/ConfigBlock.h"
@@ -33,16 +33,8 @@ struct RecordingHost : ProtocolHost
         log.append(line);
         events.append(QStringLiteral("log ") + line);
     }
-    void ShowError(const QString& text) override
-    {
-        boxes.append(QStringLiteral("error: ") + text);
-        events.append(boxes.last());
-    }
-    void ShowInformation(const QString& text) override
-    {
-        boxes.append(QStringLiteral("information: ") + text);
-        events.append(boxes.last());
-    }
+    void ShowError(const QString& text) override { Box(QStringLiteral("error: ") + text); }
+    void ShowInformation(const QString& text) override { Box(QStringLiteral("information: ") + text); }
     void PresentConfig() override
     {
         ++presents;
@@ -55,73 +47,13 @@ struct RecordingHost : ProtocolHost
         signalValues.append(value);
         events.append(QStringLiteral("signal %1").arg(value));
     }
-};
-
-// Hex text "00 53 0A ..." to bytes; whitespace between bytes is ignored.
-inline QByteArray FromHex(const QString& text)
-{
-    return QByteArray::fromHex(text.toLatin1());
-}
-
-inline QByteArray ReportBytes(const TReport& report)
-{
-    return QByteArray(reinterpret_cast<const char*>(report.data()), int(report.size()));
-}
-
-// Identity reply: bytes 2..4 = 0, 1, 11, serial at 6..9 little-endian, version text from byte 10.
-inline TReport IdentityReply(qint32 serial = 12345, const QByteArray& version = "V1")
-{
-    TReport reply {};
-    reply[3] = 1;
-    reply[4] = 11;
-    const quint32 raw = quint32(serial);
-    for (int i = 0; i < 4; ++i)
-        reply[6 + i] = uint8_t(raw >> (8 * i));
-    std::memcpy(reply.data() + 10, version.constData(), std::size_t(qMin(version.size(), 55)));
-    return reply;
-}
-
-inline void Feed(TDeviceProtocol& protocol, const TReport& report)
-{
-    protocol.ReceiveBuffer = report;
-    protocol.HandleInputReport();
-}
-
-// A controller that remembers the image of every 'd'/'D' it was sent, per chunk and half, and answers 'r'/'R' for
-// the same chunk and half with that image from byte 2. Other reports get an answer of all zeros except the
-// identity reply to 'S'.
-struct EchoController
-{
-    QMap<int, QByteArray> stored; // key chunk * 2 + half
-    int handled = 0; // reports of the host already answered
-
-    TReport Answer(const TReport& request)
+    void Box(const QString& line)
     {
-        TReport answer {};
-        const uint8_t command = request[1];
-        if (command == 0x53)
-            return IdentityReply();
-        if (command == 0x64 || command == 0x44) {
-            const int key = request[2] * 2 + (command == 0x44 ? 1 : 0);
-            stored[key] = QByteArray(reinterpret_cast<const char*>(request.data() + 3), 62);
-        } else if (command == 0x72 || command == 0x52) {
-            const QByteArray image = stored.value(request[2] * 2 + (command == 0x52 ? 1 : 0), QByteArray(62, '\0'));
-            std::memcpy(answer.data() + 2, image.constData(), 62);
-        }
-        return answer;
-    }
-
-    // Answers every report not yet answered, as long as the protocol keeps sending.
-    void Run(TDeviceProtocol& protocol, RecordingHost& host)
-    {
-        while (handled < host.sent.size()) {
-            const TReport answer = Answer(host.sent[handled++]);
-            Feed(protocol, answer);
-        }
+        boxes.append(line);
+        events.append(line);
     }
 };
 
-// Helpers shared by the protocol tests.
 inline QByteArray Hex(const char* text)
 {
     return QByteArray::fromHex(text);
@@ -139,6 +71,30 @@ inline TConfigBlock DefaultBlock()
     return block;
 }
 
+inline QByteArray Sent(const RecordingHost& host, int index)
+{
+    const TReport report = host.sent.value(index);
+    return QByteArray(reinterpret_cast<const char*>(report.data()), int(report.size()));
+}
+
+// Identity reply: bytes 2..4 = 0, 1, 11, serial 12345 at 6..9 little-endian, the version text from byte 10.
+inline TReport IdentityReply(const QByteArray& version = "V1")
+{
+    TReport reply {};
+    reply[3] = 1;
+    reply[4] = 11;
+    reply[6] = 0x39;
+    reply[7] = 0x30;
+    std::memcpy(reply.data() + 10, version.constData(), std::size_t(qMin(version.size(), 55)));
+    return reply;
+}
+
+inline void Feed(TDeviceProtocol& protocol, const TReport& report)
+{
+    protocol.ReceiveBuffer = report;
+    protocol.HandleInputReport();
+}
+
 // Answers every report with zeros (the identity reply to the first) until the machine goes idle.
 inline void Complete(TDeviceProtocol& protocol, const TReport& answer = TReport {})
 {
@@ -147,7 +103,31 @@ inline void Complete(TDeviceProtocol& protocol, const TReport& answer = TReport 
         Feed(protocol, answer);
 }
 
-inline QByteArray Sent(const RecordingHost& host, int index)
+// Keeps the image of every 'd'/'D' it was sent, per chunk and half, and answers 'r'/'R' for the same chunk and half
+// with that image from byte 2; 'S' gets the identity reply, everything else zeros.
+struct EchoController
 {
-    return ReportBytes(host.sent.value(index));
-}
+    QMap<int, QByteArray> stored; // key chunk * 2 + half
+    int handled = 0; // reports of the host already answered
+
+    TReport Answer(const TReport& request)
+    {
+        TReport answer {};
+        const char command = char(request[1]);
+        const int key = request[2] * 2 + (command == 'D' || command == 'R' ? 1 : 0);
+        if (command == 'S')
+            return IdentityReply();
+        if (command == 'd' || command == 'D')
+            stored[key] = QByteArray(reinterpret_cast<const char*>(request.data() + 3), 62);
+        else if (command == 'r' || command == 'R')
+            std::memcpy(answer.data() + 2, stored.value(key, QByteArray(62, '\0')).constData(), 62);
+        return answer;
+    }
+
+    // Answers every report not yet answered, as long as the protocol keeps sending.
+    void Run(TDeviceProtocol& protocol, RecordingHost& host)
+    {
+        while (handled < host.sent.size())
+            Feed(protocol, Answer(host.sent[handled++]));
+    }
+};
