@@ -1,6 +1,5 @@
 // The device link over the emulated controller: discovery among the present interfaces, and the reader thread:
-// what lands in ReceiveBuffer, how the hand-over waits for the handler, and that stopping never hangs and never
-// lets a stale report through.
+// what lands in ReceiveBuffer, and that stopping never hangs and never lets a stale report through.
 #include "EmulatedController.h"
 #include "device/DeviceLink.h"
 
@@ -169,34 +168,6 @@ private slots:
         emulator->InjectReport(second);
         QTRY_COMPARE_WITH_TIMEOUT(calls, 2, 10000);
         QCOMPARE(seenInHandler.at(1).toHex(), (second + first.mid(10)).toHex());
-    }
-
-    void nestedEventLoopHoldsTheReader()
-    {
-        Connect();
-        bool reentered = false;
-        bool inside = false;
-        int pendingWhileNested = -1;
-        handlerAction = [&] {
-            reentered = reentered || inside;
-            if (calls != 1)
-                return;
-            inside = true;
-            // A modal box keeps the GUI thread in a nested loop like this one while the handler has not returned.
-            QEventLoop loop;
-            emulator->InjectReport(Pattern(kReportSize, 50));
-            QTimer::singleShot(300, &loop, [&] {
-                pendingWhileNested = emulator->PendingInputs();
-                loop.quit();
-            });
-            loop.exec();
-            inside = false;
-        };
-        emulator->InjectReport(Pattern(kReportSize, 1));
-        QTRY_COMPARE_WITH_TIMEOUT(calls, 2, 10000);
-        QCOMPARE(pendingWhileNested, 1);
-        QVERIFY(!reentered);
-        QCOMPARE(seenInHandler.at(1), Pattern(kReportSize, 50));
     }
 
     void unpluggedLinkRediscovers()
