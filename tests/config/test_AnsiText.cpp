@@ -11,9 +11,8 @@ class TestAnsiText : public QObject
 private slots:
     void fullFieldNeverRunsIntoTheNext()
     {
-        TConfigBlock block{};
+        TConfigBlock block {};
         const QString phone = QStringLiteral("01234567890123456789012345678901");
-        QCOMPARE(phone.size(), 32);
         WriteTextField(block.PhoneNumber, phone);
         WriteTextField(block.SMSMessage, QStringLiteral("message"));
         QCOMPARE(ReadTextField(block.PhoneNumber), phone);
@@ -21,7 +20,8 @@ private slots:
         QCOMPARE(ReadTextField(block.SMSMessage), QStringLiteral("message"));
     }
 
-    void writeZeroFillsAndCuts()
+    // A write fills the rest with zeros and cuts what does not fit; a read stops at the first zero.
+    void writeAndRead()
     {
         uint8_t field[8];
         std::memset(field, 0x77, sizeof field);
@@ -30,13 +30,9 @@ private slots:
         WriteTextField(field, QStringLiteral("0123456789"));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(field), 8), QByteArray("01234567"));
         QCOMPARE(ReadTextField(field), QStringLiteral("01234567"));
-    }
-
-    void readStopsAtFirstZero()
-    {
-        const uint8_t field[8] = {'a', 'b', 0, 'c', 'd', 0, 0, 0};
-        QCOMPARE(ReadTextField(field), QStringLiteral("ab"));
-        const uint8_t empty[4] = {0, 'x', 'y', 'z'};
+        const uint8_t stopped[8] = { 'a', 'b', 0, 'c', 'd', 0, 0, 0 };
+        QCOMPARE(ReadTextField(stopped), QStringLiteral("ab"));
+        const uint8_t empty[4] = { 0, 'x', 'y', 'z' };
         QCOMPARE(ReadTextField(empty), QString());
     }
 
@@ -45,7 +41,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("ascii") << QStringLiteral("Send 1") << QByteArray("Send 1");
-        QTest::newRow("latin-1") << QStringLiteral("Grüße café") << QByteArray("Gr\xFC\xDF" "e caf\xE9");
+        QTest::newRow("latin-1") << QStringLiteral("Grüße café")
+                                 << QByteArray("Gr\xFC\xDF"
+                                               "e caf\xE9");
         QTest::newRow("euro and quotes") << QStringLiteral("€ „x“ …") << QByteArray("\x80 \x84x\x93 \x85");
         QTest::newRow("trademark, oe, Z caron") << QStringLiteral("™œŽ") << QByteArray("\x99\x9C\x8E");
         QTest::newRow("undefined bytes round-trip") << QString(QChar(0x81)) + QChar(0x9D) << QByteArray("\x81\x9D");

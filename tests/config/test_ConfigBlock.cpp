@@ -2,7 +2,6 @@
 #include "config/ConfigBlock.h"
 
 #include <QtTest>
-
 #include <cstring>
 
 namespace {
@@ -12,9 +11,9 @@ QByteArray Bytes(const TConfigBlock& block)
     return QByteArray(reinterpret_cast<const char*>(BlockBytes(block)), kConfigBlockSize);
 }
 
-void Put(QByteArray& image, int offset, const char* text)
+void Put(QByteArray& image, int offset, const QByteArray& text)
 {
-    std::memcpy(image.data() + offset, text, std::strlen(text) + 1);
+    image.replace(offset, text.size() + 1, text + '\0');
 }
 
 // The default block as the operator's documentation describes it, built without the production code.
@@ -23,15 +22,12 @@ QByteArray ExpectedDefaults()
     QByteArray image(kConfigBlockSize, '\0');
     Put(image, 112, "This is a text message");
     Put(image, 624, "QUILMOX");
-    const char* prefixes[] = {"IPOn", "IPOff", "IPTog", "IPPls"};
+    const char* prefixes[] = { "IPOn", "IPOff", "IPTog", "IPPls" };
     for (int table = 0; table < 4; ++table) {
         for (int n = 1; n <= 16; ++n)
-            Put(image, 656 + 256 * table + 16 * (n - 1), QByteArray(prefixes[table]).append(QByteArray::number(n)));
+            Put(image, 656 + 256 * table + 16 * (n - 1), prefixes[table] + QByteArray::number(n));
     }
-    for (int n = 0; n < 16; ++n) {
-        const char period[] = {char(0xE8), 0x03, 0x00, 0x00};
-        std::memcpy(image.data() + 1680 + 4 * n, period, 4);
-    }
+    image.replace(1680, 64, QByteArray("\xE8\x03\x00\x00", 4).repeated(16));
     Put(image, 1808, "Tarnvale");
     Put(image, 1828, "Send");
     return image;
@@ -39,7 +35,7 @@ QByteArray ExpectedDefaults()
 
 TConfigBlock DefaultBlock()
 {
-    TConfigBlock block{};
+    TConfigBlock block {};
     SetDefaults(block);
     return block;
 }
@@ -66,27 +62,17 @@ private slots:
     void defaultsTouchOnlyTheirBytes()
     {
         // Bytes that no default names keep what they held, e.g. after a command word's zero and in Padding.
-        TConfigBlock block{};
+        TConfigBlock block {};
         std::memset(&block, 0x5A, sizeof block);
         SetDefaults(block);
         const QByteArray bytes = Bytes(block);
-        QCOMPARE(bytes.mid(48, 32), QByteArray(32, 0x5A));        // input message flags
-        QCOMPARE(bytes.at(656 + 6), char(0x5A));                   // after IPOn1 and its zero
-        QCOMPARE(bytes.mid(624 + 8, 24), QByteArray(24, 0x5A));   // DeviceName is not zero-filled first
-        QCOMPARE(bytes.mid(1828 + 5, 11), QByteArray(11, 0x5A));  // nor is RequestStatus
-        QCOMPARE(bytes.mid(1845, 3), QByteArray(3, 0x5A));        // Padding
+        QCOMPARE(bytes.mid(48, 32), QByteArray(32, 0x5A)); // input message flags
+        QCOMPARE(bytes.at(656 + 6), char(0x5A)); // after IPOn1 and its zero
+        QCOMPARE(bytes.mid(624 + 8, 24), QByteArray(24, 0x5A)); // DeviceName is not zero-filled first
+        QCOMPARE(bytes.mid(1828 + 5, 11), QByteArray(11, 0x5A)); // nor is RequestStatus
+        QCOMPARE(bytes.mid(1845, 3), QByteArray(3, 0x5A)); // Padding
         QCOMPARE(bytes.mid(112 + 23, 512 - 23), QByteArray(489, '\0')); // SMSMessage is zero-filled
-        QCOMPARE(bytes.mid(1808 + 9, 7), QByteArray(7, '\0'));    // and so is Password
-    }
-
-    void snapshotEqualsConfig()
-    {
-        const TConfigBlock config = DefaultBlock();
-        TConfigBlock snapshot{};
-        QVERIFY(ConfigChanged(config, snapshot));
-        TakeSnapshot(config, snapshot);
-        QVERIFY(!ConfigChanged(config, snapshot));
-        QCOMPARE(Bytes(snapshot), Bytes(config));
+        QCOMPARE(bytes.mid(1808 + 9, 7), QByteArray(7, '\0')); // and so is Password
     }
 
     void changeOfAnyByte_data()
@@ -99,7 +85,6 @@ private slots:
         QTest::newRow("last padding byte") << 1847 << 1;
         QTest::newRow("after a text's zero") << 624 + 20 << int('x');
         QTest::newRow("pulse period high byte") << 1743 << 1;
-        QTest::newRow("request status enabled") << 1844 << 1;
     }
 
     void changeOfAnyByte()
@@ -108,8 +93,10 @@ private slots:
         QFETCH(int, value);
         TConfigBlock config = DefaultBlock();
         config.InputActiveMessage[0] = 1; // so that the flag row compares 2 against 1
-        TConfigBlock snapshot{};
+        TConfigBlock snapshot {};
+        QVERIFY(ConfigChanged(config, snapshot));
         TakeSnapshot(config, snapshot);
+        QVERIFY(!ConfigChanged(config, snapshot));
 
         uint8_t& byte = BlockBytes(config)[offset];
         const uint8_t before = byte;
@@ -117,16 +104,6 @@ private slots:
         QVERIFY(ConfigChanged(config, snapshot));
         byte = before;
         QVERIFY(!ConfigChanged(config, snapshot));
-    }
-
-    void integersAreLittleEndian()
-    {
-        TConfigBlock block{};
-        block.OutputPulsePeriod[15] = 65000;
-        block.InhibitInput = -2;
-        const QByteArray bytes = Bytes(block);
-        QCOMPARE(bytes.mid(1740, 4), QByteArray("\xE8\xFD\x00\x00", 4));
-        QCOMPARE(bytes.mid(1824, 4), QByteArray("\xFE\xFF\xFF\xFF", 4));
     }
 };
 
