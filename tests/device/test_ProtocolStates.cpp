@@ -1,5 +1,4 @@
-// The protocol's frame: the identity check that opens every operation, the signal-strength replies, the states
-// that drop reports and the last answers that end a write or a read.
+// The protocol's frame: the identity check that opens every operation and the states that drop reports.
 #include "RecordingHost.h"
 #include "config/ConfigBlock.h"
 #include "device/Protocol.h"
@@ -122,62 +121,6 @@ private slots:
         QCOMPARE(Bytes(config), Bytes(DefaultBlock()));
     }
 
-    // A read started in the middle of a write takes the next report, the answer to a write half, as its identity.
-    void readStartedDuringWrite_data()
-    {
-        QTest::addColumn<bool>("validIdentity");
-        QTest::newRow("answer to the write half") << false;
-        QTest::newRow("identity reply") << true;
-    }
-
-    void readStartedDuringWrite()
-    {
-        QFETCH(bool, validIdentity);
-        TConfigBlock config = DefaultBlock();
-        RecordingHost host;
-        TDeviceProtocol protocol(config, host);
-        protocol.StartWrite();
-        Feed(protocol, IdentityReply());
-        while (protocol.ProtocolState != 10)
-            Feed(protocol, TReport {});
-        const int sentBefore = host.sent.size();
-        protocol.StartRead();
-        QCOMPARE(protocol.ProtocolState, 30);
-        Feed(protocol, validIdentity ? IdentityReply() : TReport {});
-        QCOMPARE(host.boxes.isEmpty(), validIdentity);
-        QCOMPARE(protocol.ProtocolState, validIdentity ? 32 : 0);
-        QCOMPARE(host.sent.size(), sentBefore + (validIdentity ? 2 : 1));
-        if (validIdentity)
-            QCOMPARE(Sent(host, sentBefore + 1).left(3), Hex("007200"));
-        else
-            QCOMPARE(host.boxes, QStringList { "error: Application is not a QUILMOX Parlowen" });
-    }
-
-    void signalStrength()
-    {
-        TConfigBlock config = DefaultBlock();
-        RecordingHost host;
-        TDeviceProtocol protocol(config, host);
-        protocol.StartWrite();
-        Complete(protocol); // leaves the chunk number at 21
-        const int sentBefore = host.sent.size();
-        protocol.StartSignalStrength();
-        Feed(protocol, IdentityReply());
-        QCOMPARE(host.sent.size(), sentBefore + 2);
-        QCOMPARE(Sent(host, sentBefore + 1).left(3), Hex("004100"));
-        QVERIFY(host.signalValues.isEmpty());
-
-        for (int value : { 17, 0, 255 }) {
-            TReport reply;
-            reply.fill(0x33);
-            reply[2] = uint8_t(value);
-            Feed(protocol, reply);
-        }
-        QCOMPARE(host.signalValues, (QList<int> { 17, 0, 255 }));
-        QCOMPARE(protocol.ProtocolState, 61);
-        QCOMPARE(host.sent.size(), sentBefore + 2);
-    }
-
     void droppedStates_data()
     {
         QTest::addColumn<int>("state");
@@ -202,39 +145,6 @@ private slots:
         QCOMPARE(int(protocol.ChunkNumber), 3);
         QCOMPARE(protocol.EntryIndex, 4);
         QCOMPARE(Bytes(config), Bytes(DefaultBlock()));
-    }
-
-    // The last answer of either sequence ends it whatever it holds.
-    void endStates_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("presents");
-        QTest::newRow("write end") << 21 << "information: Download Complete" << 0;
-        QTest::newRow("read of chunk 20") << 49 << "information: Read Complete" << 1;
-    }
-
-    void endStates()
-    {
-        QFETCH(int, state);
-        QFETCH(QString, box);
-        QFETCH(int, presents);
-        TConfigBlock config {};
-        RecordingHost host;
-        TDeviceProtocol protocol(config, host);
-        protocol.ProtocolState = state;
-        protocol.ChunkNumber = 20;
-        TReport reply;
-        reply.fill(0xFF);
-        Feed(protocol, reply);
-        QCOMPARE(host.boxes, QStringList { box });
-        QCOMPARE(protocol.ProtocolState, 0);
-        QCOMPARE(host.presents, presents);
-        QVERIFY(host.sent.isEmpty());
-        if (state == 49) {
-            QCOMPARE(Bytes(config).mid(352, 16), QByteArray(16, char(0xFF)));
-            QCOMPARE(Bytes(config).mid(368, 1), QByteArray(1, '\0'));
-        }
     }
 };
 
