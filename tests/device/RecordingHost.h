@@ -18,10 +18,7 @@ struct RecordingHost : ProtocolHost
     QStringList log;
     QStringList boxes; // "error: ..." or "information: ..."
     QStringList events; // every call in order, to check sequencing
-    int presents = 0;
-    QList<int> signalValues;
     const TDeviceProtocol* protocol = nullptr; // when set, PresentConfig records the state it ran in
-    QList<int> statesAtPresent;
 
     void SendReport(const TReport& report) override
     {
@@ -37,16 +34,9 @@ struct RecordingHost : ProtocolHost
     void ShowInformation(const QString& text) override { Box(QStringLiteral("information: ") + text); }
     void PresentConfig() override
     {
-        ++presents;
-        events.append(QStringLiteral("present"));
-        if (protocol)
-            statesAtPresent.append(protocol->ProtocolState);
+        events.append(QStringLiteral("present in state %1").arg(protocol ? protocol->ProtocolState : -1));
     }
-    void ShowSignalStrength(int value) override
-    {
-        signalValues.append(value);
-        events.append(QStringLiteral("signal %1").arg(value));
-    }
+    void ShowSignalStrength(int value) override { events.append(QStringLiteral("signal %1").arg(value)); }
     void Box(const QString& line)
     {
         boxes.append(line);

@@ -114,10 +114,7 @@ private slots:
             return;
         }
         Feed(protocol, IdentityReply()); // dropped: the operation is over
-        QCOMPARE(host.boxes, QStringList { "error: Application is not a QUILMOX Parlowen" });
-        QCOMPARE(host.sent.size(), 1);
-        QVERIFY(host.log.isEmpty());
-        QCOMPARE(host.presents, 0);
+        QCOMPARE(host.events, (QStringList { "send S", "error: Application is not a QUILMOX Parlowen" }));
         QCOMPARE(Bytes(config), Bytes(DefaultBlock()));
     }
 
