@@ -1,15 +1,11 @@
 // The block's defaults and the change test, checked against bytes built here from offsets and literals.
+#include "BlockImage.h"
 #include "config/ConfigBlock.h"
 
 #include <QtTest>
 #include <cstring>
 
 namespace {
-
-QByteArray Bytes(const TConfigBlock& block)
-{
-    return QByteArray(reinterpret_cast<const char*>(BlockBytes(block)), kConfigBlockSize);
-}
 
 void Put(QByteArray& image, int offset, const QByteArray& text)
 {
@@ -31,13 +27,6 @@ QByteArray ExpectedDefaults()
     Put(image, 1808, "Tarnvale");
     Put(image, 1828, "Send");
     return image;
-}
-
-TConfigBlock DefaultBlock()
-{
-    TConfigBlock block {};
-    SetDefaults(block);
-    return block;
 }
 
 } // namespace

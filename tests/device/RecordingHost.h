@@ -2,6 +2,7 @@
 // once the way the real one would (identity reply, read answers echoing what a write sent).
 #pragma once
 
+#include "../config/BlockImage.h"
 #include "config/ConfigBlock.h"
 #include "device/Protocol.h"
 
@@ -47,18 +48,6 @@ struct RecordingHost : ProtocolHost
 inline QByteArray Hex(const char* text)
 {
     return QByteArray::fromHex(text);
-}
-
-inline QByteArray Bytes(const TConfigBlock& block)
-{
-    return QByteArray(reinterpret_cast<const char*>(BlockBytes(block)), int(sizeof block));
-}
-
-inline TConfigBlock DefaultBlock()
-{
-    TConfigBlock block {};
-    SetDefaults(block);
-    return block;
 }
 
 inline QByteArray Sent(const RecordingHost& host, int index)

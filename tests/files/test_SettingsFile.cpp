@@ -1,4 +1,5 @@
 // The settings file: its byte image, the refusals, and saves that fail without harm.
+#include "../config/BlockImage.h"
 #include "files/SettingsFile.h"
 
 #include <QTemporaryDir>
@@ -8,18 +9,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray Bytes(const TConfigBlock& block)
-{
-    return QByteArray(reinterpret_cast<const char*>(BlockBytes(block)), kConfigBlockSize);
-}
-
-TConfigBlock DefaultBlock()
-{
-    TConfigBlock block {};
-    SetDefaults(block);
-    return block;
-}
 
 // A header built here from its parts: version, title bytes, zero fill to 36.
 QByteArray MakeHeader(qint32 version, const QByteArray& title)
