@@ -45,24 +45,6 @@ QByteArray EmulatedController::AddDevice(const QByteArray& hardwareId, OpenFailu
     return path;
 }
 
-void EmulatedController::SetIdentity(const Identity& newIdentity)
-{
-    std::lock_guard lock(mutex);
-    identity = newIdentity;
-}
-
-void EmulatedController::SetSignalValue(uint8_t value)
-{
-    std::lock_guard lock(mutex);
-    signalValue = value;
-}
-
-void EmulatedController::SetPresetReadHalf(uint8_t chunk, bool secondHalf, const QByteArray& bytes)
-{
-    std::lock_guard lock(mutex);
-    presetHalves[chunk * 2 + (secondHalf ? 1 : 0)] = bytes;
-}
-
 void EmulatedController::SilenceAfter(int reports)
 {
     std::lock_guard lock(mutex);
@@ -86,24 +68,6 @@ void EmulatedController::InjectReport(const QByteArray& bytes)
     inputArrived.notify_all();
 }
 
-std::vector<TReport> EmulatedController::OutputLog() const
-{
-    std::lock_guard lock(mutex);
-    return outputLog;
-}
-
-std::vector<EmulatedController::OpenRecord> EmulatedController::OpenLog() const
-{
-    std::lock_guard lock(mutex);
-    return openLog;
-}
-
-int EmulatedController::EnumerateCount() const
-{
-    std::lock_guard lock(mutex);
-    return enumerateCount;
-}
-
 int EmulatedController::OpenHandleCount() const
 {
     std::lock_guard lock(mutex);
@@ -111,18 +75,6 @@ int EmulatedController::OpenHandleCount() const
     for (const Device& device : devices)
         count += device.openHandles;
     return count;
-}
-
-int EmulatedController::WaitingReads() const
-{
-    std::lock_guard lock(mutex);
-    return waitingReads;
-}
-
-int EmulatedController::PendingInputs() const
-{
-    std::lock_guard lock(mutex);
-    return int(inputQueue.size());
 }
 
 std::vector<HidInterfaceInfo> EmulatedController::Enumerate()

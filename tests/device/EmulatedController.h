@@ -17,6 +17,13 @@
 
 class EmulatedController : public HidPort
 {
+    // Runs `action` under the mutex and returns what it returns; defined first so the accessors below can use it.
+    template <typename Action> auto Locked(Action action) const
+    {
+        std::lock_guard lock(mutex);
+        return action();
+    }
+
 public:
     enum class OpenFailure { None, Write, Read };
 
@@ -44,9 +51,18 @@ public:
     // Adds a present interface and returns its path. Output reports to any device share one log and one behaviour.
     QByteArray AddDevice(const QByteArray& hardwareId, OpenFailure failure = OpenFailure::None);
 
-    void SetIdentity(const Identity& identity);
-    void SetSignalValue(uint8_t value);
-    void SetPresetReadHalf(uint8_t chunk, bool secondHalf, const QByteArray& bytes);
+    void SetIdentity(const Identity& newIdentity)
+    {
+        Locked([&] { identity = newIdentity; });
+    }
+    void SetSignalValue(uint8_t value)
+    {
+        Locked([&] { signalValue = value; });
+    }
+    void SetPresetReadHalf(uint8_t chunk, bool secondHalf, const QByteArray& bytes)
+    {
+        Locked([&] { presetHalves[chunk * 2 + (secondHalf ? 1 : 0)] = bytes; });
+    }
     // The next `reports` output reports are answered, later ones are not.
     void SilenceAfter(int reports);
     // The next `reports` output reports are answered; then the device is gone: reads fail once those answers have
@@ -56,14 +72,29 @@ public:
     // An input report (of any length up to kReportSize) the controller sends without being asked.
     void InjectReport(const QByteArray& bytes);
 
-    std::vector<TReport> OutputLog() const;
-    std::vector<OpenRecord> OpenLog() const;
-    int EnumerateCount() const;
+    std::vector<TReport> OutputLog() const
+    {
+        return Locked([&] { return outputLog; });
+    }
+    std::vector<OpenRecord> OpenLog() const
+    {
+        return Locked([&] { return openLog; });
+    }
+    int EnumerateCount() const
+    {
+        return Locked([&] { return enumerateCount; });
+    }
     int OpenHandleCount() const;
     // Reads currently blocked waiting for a report.
-    int WaitingReads() const;
+    int WaitingReads() const
+    {
+        return Locked([&] { return waitingReads; });
+    }
     // Input reports queued and not yet read.
-    int PendingInputs() const;
+    int PendingInputs() const
+    {
+        return Locked([&] { return int(inputQueue.size()); });
+    }
 
     std::vector<HidInterfaceInfo> Enumerate() override;
     std::unique_ptr<HidDevice> Open(const QByteArray& path, HidAccess access) override;
