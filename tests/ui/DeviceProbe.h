@@ -8,12 +8,14 @@
 #include "ui/Signalstrengthunit.h"
 #include "ui/ToolkitServices.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <QVariant>
 #include <functional>
 
@@ -32,23 +34,36 @@ struct Bench
     Bench() { Form.SetSignalStrengthForm(&Signal); }
 };
 
-inline void Click(QWidget& form, const QString& name)
-{
-    QTest::mouseClick(Control<QPushButton>(form, name), Qt::LeftButton);
-}
-
-inline QStringList AskedTexts()
-{
-    QStringList texts;
-    for (const auto& box : ToolkitScript::AskedBoxes())
-        texts << box.Text;
-    return texts;
-}
-
 // The reader has taken every queued report and, its hand-over done, waits in a read again.
 inline bool ReaderIdle(const EmulatedController& controller)
 {
     return controller.PendingInputs() == 0 && controller.WaitingReads() > 0;
+}
+
+// Runs the GUI thread's event loop until `condition` holds or `timeoutMs` has passed. The condition is looked at
+// whenever the loop runs out of events, so a transfer of many round trips ends as soon as its last report is
+// handled; a short timer covers what only the reader thread changes.
+inline bool Await(const std::function<bool()>& condition, int timeoutMs = 5000)
+{
+    if (condition())
+        return true;
+    QEventLoop loop;
+    const auto look = [&] {
+        if (condition())
+            loop.quit();
+    };
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, look);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, look);
+    poll.start(2);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
+}
+
+inline bool BoxAsked(int count = 1)
+{
+    return Await([count] { return ToolkitScript::AskedBoxes().size() >= count; });
 }
 
 // Waits without running the GUI thread's event loop, so that a report the reader took stays in its hand-over.

@@ -5,6 +5,7 @@
 #include "ui/Mainunit.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 template <typename T> T* Control(const QWidget& form, const QString& name)
@@ -13,6 +14,19 @@ template <typename T> T* Control(const QWidget& form, const QString& name)
     if (!control)
         qWarning("no control named %s", qPrintable(name));
     return control;
+}
+
+inline void Click(QWidget& form, const QString& name)
+{
+    QTest::mouseClick(Control<QPushButton>(form, name), Qt::LeftButton);
+}
+
+inline QStringList AskedTexts()
+{
+    QStringList texts;
+    for (const auto& box : ToolkitScript::AskedBoxes())
+        texts << box.Text;
+    return texts;
 }
 
 inline QByteArray Bytes(const TConfigBlock& block)
