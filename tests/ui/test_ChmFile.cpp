@@ -93,9 +93,6 @@ private slots:
     void objectsReadBackAsWritten();
     void everyLinkAndImageResolves();
     void contentsAndIndexReferenceExistingTopics();
-    void contentsListsEveryTopicAndPage();
-    void topicsUseNoScript();
-    void helpExplainsEveryMessage_data();
     void helpExplainsEveryMessage();
     void parseSitemap_data();
     void parseSitemap();
@@ -123,10 +120,6 @@ void TestChmFile::objectsReadBackAsWritten_data()
     QTest::addColumn<QString>("source");
     QTest::newRow("first topic") << "/index.htm"
                                  << "index.htm";
-    QTest::newRow("last topic") << "/help-window.htm"
-                                << "help-window.htm";
-    QTest::newRow("style sheet, no leading slash") << "parlowen.css"
-                                                   << "parlowen.css";
     QTest::newRow("image in a folder") << "/images/parlowen.png"
                                        << "images/parlowen.png";
     QTest::newRow("backslashes") << "\\images\\parlowen.png"
@@ -196,90 +189,29 @@ void TestChmFile::contentsAndIndexReferenceExistingTopics()
     }
 }
 
-void TestChmFile::contentsListsEveryTopicAndPage()
-{
-    TChmFile chm;
-    QVERIFY(chm.Open(kHelpFile));
-    QList<TChmTopic> entries;
-    CollectEntries(chm.Contents(), entries);
-    QStringList locals;
-    QStringList names;
-    for (const TChmTopic& entry : entries) {
-        locals << Resolve(QStringLiteral("/"), entry.Local).path();
-        names << entry.Name;
-    }
-    for (const QString& topic : Topics(chm))
-        QVERIFY2(locals.contains(topic), qPrintable(topic + QStringLiteral(" is missing from the contents")));
-    for (const char* page : { "Message Control", "I/O Control", "Outputs 1 - 8", "Outputs 9 - 16" })
-        QVERIFY2(names.contains(QLatin1String(page)), page);
-    QCOMPARE(chm.Contents().first().Local, chm.DefaultTopic());
-}
-
-void TestChmFile::topicsUseNoScript()
-{
-    TChmFile chm;
-    QVERIFY(chm.Open(kHelpFile));
-    for (const QString& topic : Topics(chm)) {
-        const QString html = QString::fromUtf8(*chm.Read(topic));
-        QVERIFY2(!html.contains(QLatin1String("<script"), Qt::CaseInsensitive), qPrintable(topic));
-        QVERIFY2(!html.contains(QLatin1String("javascript:"), Qt::CaseInsensitive), qPrintable(topic));
-        QVERIFY2(html.contains(QLatin1String("<link rel=\"stylesheet\" type=\"text/css\" href=\"parlowen.css\">")),
-            qPrintable(topic));
-        QVERIFY2(html.contains(QLatin1String("<title>")), qPrintable(topic));
-    }
-}
-
-void TestChmFile::helpExplainsEveryMessage_data()
-{
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("not found") << "/messages.htm"
-                               << "\"Cannot find QUILMOX\"";
-    QTest::newRow("program mode") << "/messages.htm"
-                                  << "\"QUILMOX is in Program Mode\"";
-    QTest::newRow("other application") << "/messages.htm"
-                                       << "\"Application is not a QUILMOX Parlowen\"";
-    QTest::newRow("written") << "/messages.htm"
-                             << "\"Download Complete\"";
-    QTest::newRow("read") << "/messages.htm"
-                          << "\"Read Complete\"";
-    QTest::newRow("title") << "/messages.htm"
-                           << "\"Incompatible data file.\"";
-    QTest::newRow("version") << "/messages.htm"
-                             << "\"The file uses a later data format. Cannot load\"";
-    QTest::newRow("load error") << "/messages.htm"
-                                << "\"Error Opening File.\"";
-    QTest::newRow("save error") << "/messages.htm"
-                                << "\"Error Saving File.\"";
-    QTest::newRow("close question") << "/messages.htm"
-                                    << "\"Data has changed / Save now?\"";
-    QTest::newRow("log saved") << "/log.htm"
-                               << "File Saved:";
-    QTest::newRow("log loaded") << "/log.htm"
-                                << "File Loaded:";
-    QTest::newRow("log error") << "/log.htm"
-                               << "File Error:";
-    QTest::newRow("log version") << "/log.htm"
-                                 << "Dedudev Version:";
-    QTest::newRow("log serial") << "/log.htm"
-                                << "Serial Number: ";
-    QTest::newRow("log written") << "/log.htm"
-                                 << "Data downloaded";
-    QTest::newRow("udev rule") << "/linux-access.htm"
-                               << "ATTRS{idVendor}==\"04d8\", ATTRS{idProduct}==\"f2c4\"";
-}
-
 void TestChmFile::helpExplainsEveryMessage()
 {
-    QFETCH(QString, topic);
-    QFETCH(QString, text);
     TChmFile chm;
     QVERIFY(chm.Open(kHelpFile));
-    const auto html = chm.Read(topic);
-    QVERIFY(html.has_value());
-    QTextDocument document;
-    document.setHtml(QString::fromUtf8(*html));
-    QVERIFY2(document.toPlainText().contains(text), qPrintable(text));
+    const std::pair<const char*, QStringList> topics[] = {
+        { "/messages.htm",
+            { "\"Cannot find QUILMOX\"", "\"QUILMOX is in Program Mode\"", "\"Application is not a QUILMOX Parlowen\"",
+                "\"Download Complete\"", "\"Read Complete\"", "\"Incompatible data file.\"",
+                "\"The file uses a later data format. Cannot load\"", "\"Error Opening File.\"",
+                "\"Error Saving File.\"", "\"Data has changed / Save now?\"" } },
+        { "/log.htm",
+            { "File Saved:", "File Loaded:", "File Error:", "Dedudev Version:", "Serial Number: ",
+                "Data downloaded" } },
+        { "/linux-access.htm", { "ATTRS{idVendor}==\"04d8\", ATTRS{idProduct}==\"f2c4\"" } },
+    };
+    for (const auto& [topic, texts] : topics) {
+        const auto html = chm.Read(QLatin1String(topic));
+        QVERIFY2(html.has_value(), topic);
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(*html));
+        for (const QString& text : texts)
+            QVERIFY2(document.toPlainText().contains(text), qPrintable(text));
+    }
 }
 
 void TestChmFile::parseSitemap_data()
@@ -296,8 +228,6 @@ void TestChmFile::parseSitemap_data()
                           << "A(/a.htm)B(/b.htm)";
     QTest::newRow("nested, then back out") << "<UL>" + a + "<UL>" + b + "</UL>" + c + "</UL>"
                                            << "A(/a.htm){B(/b.htm)}C(/c.htm)";
-    QTest::newRow("two levels deep") << "<UL>" + a + "<UL>" + b + "<UL>" + c + "</UL></UL></UL>"
-                                     << "A(/a.htm){B(/b.htm){C(/c.htm)}}";
     QTest::newRow("lower case, closed items, quotes")
         << QByteArray("<ul><li><object type='text/sitemap'><param name='name' value='A'>"
                       "<param name=local value=a.htm></object></li></ul>")
@@ -348,14 +278,11 @@ void TestChmFile::damagedFileIsRefused_data()
 
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("random bytes") << random;
-    QTest::newRow("random bytes behind the magic") << QByteArray("ITSF") + random;
     QTest::newRow("not a CHM: text") << QByteArray("<html><body>help</body></html>");
     QTest::newRow("foreign magic") << foreignMagic;
     QTest::newRow("directory offset past the end") << badDirectory;
     QTest::newRow("truncated in the header") << real.left(40);
-    QTest::newRow("truncated to a quarter") << real.left(real.size() / 4);
     QTest::newRow("truncated to a half") << real.left(real.size() / 2);
-    QTest::newRow("truncated to three quarters") << real.left(real.size() * 3 / 4);
     QTest::newRow("last 100 bytes missing") << real.left(real.size() - 100);
 }
 
@@ -386,9 +313,7 @@ void TestChmFile::closeReleasesEverything()
     QVERIFY(!chm.Contains(QStringLiteral("/index.htm")));
     QVERIFY(!chm.Read(QStringLiteral("/index.htm")).has_value());
     QVERIFY(chm.Objects().isEmpty());
-    QVERIFY(chm.FilePath().isEmpty());
     QVERIFY(chm.Contents().isEmpty());
-    QVERIFY(chm.Index().isEmpty());
 }
 
 QTEST_MAIN(TestChmFile)
