@@ -52,7 +52,6 @@ private slots:
     void unplugMidWrite();
     void readOverRunningWrite_data();
     void readOverRunningWrite();
-    void readStalls();
     void boxHoldsTheReader();
     void closeWhileReaderRuns_data();
     void closeWhileReaderRuns();
@@ -219,30 +218,6 @@ void TestDeviceFailures::readOverRunningWrite()
     QCOMPARE(int(log.size()), reportsSent);
     QCOMPARE(char(log[11][1]), 'S');
     QCOMPARE(bench.Form.Protocol.ProtocolState, 0);
-}
-
-void TestDeviceFailures::readStalls()
-{
-    Bench bench;
-    bench.Controller.AddDevice(kNormalId);
-    ToolkitScript::SetNextAnswer(mrOk);
-    Click(bench.Form, QStringLiteral("WriteButton"));
-    QVERIFY(BoxAsked());
-    QCOMPARE(AskedTexts(), QStringList { "Download Complete" });
-    // The first half of chunk 0 comes back with inputs 9 and 16 active; the controller then falls silent.
-    QByteArray half = Slice(bench.Controller.OutputLog()[2], 3, 62);
-    bench.Controller.SetPresetReadHalf(0, false, half.replace(1, 2, QByteArray::fromHex("8100")));
-    bench.Controller.SilenceAfter(3);
-    Click(bench.Form, QStringLiteral("ReadButton"));
-    QVERIFY(Await(
-        [&] { return Commands(bench.Controller.OutputLog()).mid(45) == "SrRr" && ReaderIdle(bench.Controller); }));
-
-    // What arrived is kept in the block, but the form is only refreshed by a complete read.
-    QCOMPARE(bench.Form.Protocol.ProtocolState, 34);
-    QCOMPARE(int(bench.Form.Config.InputActiveMessage[8]), 1);
-    QCOMPARE(int(bench.Form.Config.InputActiveMessage[15]), 1);
-    QCOMPARE(ControlValue(bench.Form, QStringLiteral("InputActiveMessageJvCheckBox9")), QVariant(false));
-    QCOMPARE(ToolkitScript::AskedBoxes().size(), 1);
 }
 
 void TestDeviceFailures::boxHoldsTheReader()

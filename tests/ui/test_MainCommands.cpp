@@ -37,7 +37,6 @@ private slots:
     void yesSavesStaysOpenThenClosesWithoutAsking();
     void changedBackAsksNothing();
     void saveThenLoad();
-    void cancelledDialogsDoNothing();
     void loadRefusals_data();
     void loadRefusals();
     void failedSaveReportsAndKeepsAsking();
@@ -133,22 +132,6 @@ void TestMainCommands::saveThenLoad()
     QVERIFY(Control<QCheckBox>(form, QStringLiteral("InvertOutputsJvCheckBox1"))->isChecked());
     QCOMPARE(LogLines(form), (QStringList { "File Saved:", path, "File Loaded:", path }));
     QCOMPARE(ToolkitScript::AskedDialogs().at(1).Kind, TFileDialogKind::Open);
-    QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
-}
-
-void TestMainCommands::cancelledDialogsDoNothing()
-{
-    TMainForm form;
-    Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->setText(QStringLiteral("Edited"));
-    ToolkitScript::SetNextFileName(QString());
-    Click(form, "SaveButton");
-    // The form was collected before the dialog, but nothing was saved: the snapshot still holds the defaults.
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(form.Config.DeviceName), 7), QByteArray("Edited\0", 7));
-    QCOMPARE(Bytes(form.ConfigSnapshot), DefaultImage());
-    ToolkitScript::SetNextFileName(QString());
-    Click(form, "LoadButton");
-    QCOMPARE(Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->text(), QStringLiteral("Edited"));
-    QVERIFY(LogLines(form).isEmpty());
     QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
 }
 

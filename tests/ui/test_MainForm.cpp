@@ -106,19 +106,14 @@ void TestMainForm::placesAndCaptions_data()
     };
     row("GroupBox1", "TabSheet3", QRect(16, 16, 193, 177), "Output 1");
     row("GroupBox5", "TabSheet3", QRect(613, 208, 193, 177), "Output 8");
-    row("GroupBox8", "TabSheet3", QRect(16, 208, 193, 177), "Output 5");
     row("GroupBox9", "TabSheet4", QRect(613, 16, 193, 177), "Output 12");
     row("GroupBox16", "TabSheet4", QRect(16, 208, 193, 177), "Output 13");
     row("OutputOnEdit8", "GroupBox5", QRect(56, 24, 81, 21), "");
-    row("OutputPulseJvCheckBox13", "GroupBox16", QRect(152, 107, 13, 17), "");
     row("OutputPulseCSpinEdit16", "GroupBox13", QRect(54, 136, 83, 22), "");
     row("InvertInputsJvCheckBox1", "AdvGroupBox2", QRect(24, 24, 27, 17), "1");
-    row("InvertInputsJvCheckBox9", "AdvGroupBox2", QRect(24, 56, 27, 17), "9");
     row("InputInactiveMessageJvCheckBox16", "AdvGroupBox4", QRect(304, 56, 33, 17), "16");
-    row("OutputStartStatusCheckAllButton", "OutputStartStatusAdvGroupBox", QRect(56, 96, 75, 17), "All Active");
     row("InvertOutputsCheckNoneButton", "AdvGroupBox1", QRect(216, 96, 75, 17), "Invert None");
     row("WriteButton", "Panel1", QRect(32, 16, 113, 25), "Write To QUILMOX");
-    row("ExitButton", "Panel1", QRect(648, 56, 113, 25), "Exit");
 }
 
 void TestMainForm::placesAndCaptions()

@@ -19,9 +19,20 @@ QString BesideExecutable()
     return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("parlowen.chm"));
 }
 
-void PlaceHelpFile(const QByteArray& bytes)
+void RemoveHelpFile()
 {
     QFile::remove(BesideExecutable());
+    QDir().rmdir(BesideExecutable());
+}
+
+// Places `bytes` beside the executable as its help file; a null array places a folder of that name instead.
+void PlaceHelpFile(const QByteArray& bytes)
+{
+    RemoveHelpFile();
+    if (bytes.isNull()) {
+        QVERIFY(QDir().mkdir(BesideExecutable()));
+        return;
+    }
     QFile file(BesideExecutable());
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
@@ -55,10 +66,10 @@ private slots:
     void init()
     {
         ToolkitScript::Reset();
-        QFile::remove(BesideExecutable());
+        RemoveHelpFile();
     }
 
-    void cleanupTestCase() { QFile::remove(BesideExecutable()); }
+    void cleanupTestCase() { RemoveHelpFile(); }
 
     void missingFileHidesTheButton()
     {
@@ -74,8 +85,9 @@ private slots:
     void damagedFileHidesTheButtonSilently_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("empty") << QByteArray("");
         QTest::newRow("text") << QByteArray("This is not a help file.\n");
+        QTest::newRow("a folder of that name") << QByteArray();
     }
 
     void damagedFileHidesTheButtonSilently()
