@@ -1,22 +1,17 @@
 // Helpers for driving the main window's device commands against the emulated controller: a bench that owns
-// both, button clicks by name, and readings of what went over the wire.
+// both, waiting for transfers, and readings of what went over the wire.
 #pragma once
 
 #include "EmulatedController.h"
 #include "FormProbe.h"
-#include "ui/CSpinEdit.h"
 #include "ui/Signalstrengthunit.h"
 #include "ui/ToolkitServices.h"
 
 #include <QAbstractEventDispatcher>
-#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QThread>
 #include <QTimer>
-#include <QVariant>
 #include <functional>
 
 namespace DeviceProbe {
@@ -96,38 +91,6 @@ inline QByteArray Commands(const std::vector<TReport>& log)
 inline QByteArray Padded(const QByteArray& text, int width)
 {
     return text + QByteArray(width - text.size(), '\0');
-}
-
-// Sets a control of the main window the way the operator would leave it: text, check state or number.
-inline void SetControl(QWidget& form, const QString& name, const QVariant& value)
-{
-    auto* widget = form.findChild<QWidget*>(name);
-    QVERIFY2(widget, qPrintable(name));
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->setText(value.toString());
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
-        memo->setPlainText(value.toString());
-    else if (auto* check = qobject_cast<QCheckBox*>(widget))
-        check->setChecked(value.toBool());
-    else if (auto* spin = qobject_cast<TCSpinEdit*>(widget))
-        spin->SetValue(value.toInt());
-    else
-        QFAIL(qPrintable(name));
-}
-
-// What a control shows, in the same terms as SetControl takes.
-inline QVariant ControlValue(QWidget& form, const QString& name)
-{
-    auto* widget = form.findChild<QWidget*>(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
-        return memo->toPlainText();
-    if (auto* check = qobject_cast<QCheckBox*>(widget))
-        return check->isChecked();
-    if (auto* spin = qobject_cast<TCSpinEdit*>(widget))
-        return spin->Value();
-    return {};
 }
 
 } // namespace DeviceProbe

@@ -149,18 +149,20 @@ void TestFormMapping::normalised()
 void TestFormMapping::elementReachesControlN_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
 
     // Text edits get "Zq", check boxes are checked, spin edits get 4321; the rest of the block stays default.
+    const QVariant zq(QStringLiteral("Zq"));
     const QByteArray word("Zq\0\0\0\0\0\0", 8);
     const QByteArray on("\x01");
-    QTest::newRow("device name") << "DeviceNameEdit" << 624 << word;
-    QTest::newRow("phone number") << "PhoneNumberEdit" << 80 << word;
-    QTest::newRow("password") << "PasswordEdit" << 1808 << word;
-    QTest::newRow("keyword") << "RequestStatusEdit" << 1828 << word;
-    QTest::newRow("keyword enabled") << "RequestStatusJvCheckBox" << 1844 << on;
-    QTest::newRow("inhibit") << "InhibitInputCSpinEdit" << 1824 << Le32(16);
+    QTest::newRow("device name") << "DeviceNameEdit" << zq << 624 << word;
+    QTest::newRow("phone number") << "PhoneNumberEdit" << zq << 80 << word;
+    QTest::newRow("password") << "PasswordEdit" << zq << 1808 << word;
+    QTest::newRow("keyword") << "RequestStatusEdit" << zq << 1828 << word;
+    QTest::newRow("keyword enabled") << "RequestStatusJvCheckBox" << QVariant(true) << 1844 << on;
+    QTest::newRow("inhibit") << "InhibitInputCSpinEdit" << QVariant(16) << 1824 << Le32(16);
 
     // Each family: its name prefix, the offset of element 1 and the stride. Members 1 and 16 of every family, and
     // members whose group stands out of order on its page.
@@ -169,29 +171,37 @@ void TestFormMapping::elementReachesControlN_data()
         const char* prefix;
         int offset;
         int stride;
-        QByteArray bytes;
         QList<int> members;
     };
     const Family families[] = {
-        { "OutputOnEdit", 656, 16, word, { 1, 8, 16 } },
-        { "OutputOffEdit", 912, 16, word, { 1, 16 } },
-        { "OutputToggleEdit", 1168, 16, word, { 1, 13 } },
-        { "OutputPulseEdit", 1424, 16, word, { 5, 16 } },
-        { "InvertInputsJvCheckBox", 0, 1, on, { 1, 16 } },
-        { "InvertOutputsJvCheckBox", 16, 1, on, { 1, 16 } },
-        { "OutputStartStatusJvCheckBox", 32, 1, on, { 1, 16 } },
-        { "InputActiveMessageJvCheckBox", 48, 1, on, { 1, 16 } },
-        { "InputInactiveMessageJvCheckBox", 64, 1, on, { 1, 16 } },
-        { "OutputOnJvCheckBox", 1744, 1, on, { 1, 8, 16 } },
-        { "OutputOffJvCheckBox", 1760, 1, on, { 1, 16 } },
-        { "OutputToggleJvCheckBox", 1776, 1, on, { 1, 16 } },
-        { "OutputPulseJvCheckBox", 1792, 1, on, { 1, 16 } },
-        { "OutputPulseCSpinEdit", 1680, 4, Le32(4321), { 1, 9, 16 } },
+        { "OutputOnEdit", 656, 16, { 1, 8, 16 } },
+        { "OutputOffEdit", 912, 16, { 1, 16 } },
+        { "OutputToggleEdit", 1168, 16, { 1, 13 } },
+        { "OutputPulseEdit", 1424, 16, { 5, 16 } },
+        { "InvertInputsJvCheckBox", 0, 1, { 1, 16 } },
+        { "InvertOutputsJvCheckBox", 16, 1, { 1, 16 } },
+        { "OutputStartStatusJvCheckBox", 32, 1, { 1, 16 } },
+        { "InputActiveMessageJvCheckBox", 48, 1, { 1, 16 } },
+        { "InputInactiveMessageJvCheckBox", 64, 1, { 1, 16 } },
+        { "OutputOnJvCheckBox", 1744, 1, { 1, 8, 16 } },
+        { "OutputOffJvCheckBox", 1760, 1, { 1, 16 } },
+        { "OutputToggleJvCheckBox", 1776, 1, { 1, 16 } },
+        { "OutputPulseJvCheckBox", 1792, 1, { 1, 16 } },
+        { "OutputPulseCSpinEdit", 1680, 4, { 1, 9, 16 } },
     };
     for (const Family& family : families) {
+        const bool edit = family.stride == 16;
+        const bool spin = family.stride == 4;
         for (int n : family.members) {
             const QString name = QLatin1String(family.prefix) + QString::number(n);
-            QTest::newRow(qPrintable(name)) << name << family.offset + family.stride * (n - 1) << family.bytes;
+            QTest::newRow(qPrintable(name)) << name
+                                            << (edit          ? zq
+                                                       : spin ? QVariant(4321)
+                                                              : QVariant(true))
+                                            << family.offset + family.stride * (n - 1)
+                                            << (edit          ? word
+                                                       : spin ? Le32(4321)
+                                                              : on);
         }
     }
 }
@@ -199,21 +209,12 @@ void TestFormMapping::elementReachesControlN_data()
 void TestFormMapping::elementReachesControlN()
 {
     QFETCH(QString, name);
+    QFETCH(QVariant, value);
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
 
     TMainForm form;
-    auto* control = Control<QWidget>(form, name);
-    QVERIFY(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(QStringLiteral("Zq"));
-    else if (auto* box = qobject_cast<QCheckBox*>(control))
-        box->setChecked(true);
-    else if (auto* spin = qobject_cast<QSpinBox*>(control))
-        spin->setValue(4321);
-    else
-        QFAIL("unexpected kind of control");
-
+    SetControl(form, name, value);
     QByteArray expected = DefaultImage();
     expected.replace(offset, bytes.size(), bytes);
     QCOMPARE(Collect(form), expected);
@@ -221,6 +222,7 @@ void TestFormMapping::elementReachesControlN()
     // And back: presenting a block with only that element set shows it on the same control.
     TMainForm other;
     Present(other, expected);
+    QCOMPARE(ControlValue(other, name), value);
     QCOMPARE(Collect(other), expected);
 }
 
