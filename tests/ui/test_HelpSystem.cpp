@@ -1,15 +1,12 @@
-// The help as the main window uses it: found or refused at start-up, shown in its own window, navigated through
-// its links, contents and history, and closed with its file released.
+// The help window: navigated through its links, contents and history, drawn from the help file alone, kept away
+// from anything outside it, and closed with its file released.
 #include "ui/HelpBrowser.h"
 #include "ui/HelpSystem.h"
 #include "ui/HelpViewer.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -18,17 +15,13 @@ namespace {
 const QString kHelpFile = QStringLiteral(PARLOWEN_HELP_CHM);
 const QUrl kStartPage(QStringLiteral("chm:/index.htm"));
 
-THelpViewer* Viewer(const THelpSystem& help)
+// Opens the built help and shows its window, as the Help button does.
+THelpViewer* ShowHelp(THelpSystem& help)
 {
+    if (!help.Initialize(kHelpFile))
+        return nullptr;
+    help.DisplayTopic();
     return qobject_cast<THelpViewer*>(help.Window());
-}
-
-int OpenHelpWindows()
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<THelpViewer*>(widget) != nullptr && widget->isVisible();
-    return count;
 }
 
 // Whether this process holds the file open, judged by its open descriptors.
@@ -72,89 +65,50 @@ class TestHelpSystem : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void linkClickShowsTopicAndBackReturns();
-    void anchorLinkScrollsWithinTheTopic();
-    void contentsTreeFollowsAndLeads();
+    void linksHistoryAndContentsNavigate();
     void imagesAndStyleSheetComeFromTheFile();
     void externalAndMissingLinksStayOutside_data();
     void externalAndMissingLinksStayOutside();
     void closeAllClosesTheWindowAndReleasesTheFile();
-    void relativePathIsPinnedAtStartUp();
-
-private:
-    QString m_startDir;
 };
 
-void TestHelpSystem::init()
-{
-    m_startDir = QDir::currentPath();
-}
-
-void TestHelpSystem::cleanup()
-{
-    QDir::setCurrent(m_startDir);
-}
-
-void TestHelpSystem::linkClickShowsTopicAndBackReturns()
+void TestHelpSystem::linksHistoryAndContentsNavigate()
 {
     THelpSystem help;
-    QVERIFY(help.Initialize(kHelpFile));
-    help.DisplayTopic();
-    THelpViewer* viewer = Viewer(help);
+    THelpViewer* viewer = ShowHelp(help);
+    QVERIFY(viewer);
     THelpBrowser* browser = viewer->Browser();
+    QTreeWidget* tree = viewer->ContentsTree();
     auto* back = viewer->findChild<QPushButton*>(QStringLiteral("HelpBackButton"));
     auto* forward = viewer->findChild<QPushButton*>(QStringLiteral("HelpForwardButton"));
     auto* home = viewer->findChild<QPushButton*>(QStringLiteral("HelpHomeButton"));
     QVERIFY(back && forward && home);
     QVERIFY(!back->isEnabled());
+    QCOMPARE(tree->currentItem(), TreeItem(tree, QStringLiteral("QUILMOX Parlowen configuration tool")));
 
+    const QUrl messages(QStringLiteral("chm:/messages.htm"));
     QVERIFY(ClickLink(browser, QStringLiteral("Messages and what to do about them")));
-    QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("chm:/messages.htm")));
+    QTRY_COMPARE(browser->source(), messages);
     QCOMPARE(browser->documentTitle(), QStringLiteral("Messages and what to do about them"));
-    QVERIFY(back->isEnabled());
-
     QTest::mouseClick(back, Qt::LeftButton);
     QTRY_COMPARE(browser->source(), kStartPage);
-    QVERIFY(forward->isEnabled());
     QTest::mouseClick(forward, Qt::LeftButton);
-    QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("chm:/messages.htm")));
+    QTRY_COMPARE(browser->source(), messages);
     QTest::mouseClick(home, Qt::LeftButton);
     QTRY_COMPARE(browser->source(), kStartPage);
-}
 
-void TestHelpSystem::anchorLinkScrollsWithinTheTopic()
-{
-    THelpSystem help;
-    QVERIFY(help.Initialize(kHelpFile));
-    help.DisplayTopic();
-    THelpBrowser* browser = Viewer(help)->Browser();
-    QVERIFY(Viewer(help)->ShowTopic(QStringLiteral("/settings-files.htm")));
-    // A link into another topic with an anchor, then back: the anchor is part of the address on show.
+    // A link into another topic with an anchor: the anchor is part of the address on show.
+    QVERIFY(viewer->ShowTopic(QStringLiteral("/settings-files.htm")));
     QVERIFY(ClickLink(browser, QStringLiteral("\"Error Saving File.\"")));
     QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("chm:/messages.htm#error-saving")));
     QVERIFY(browser->verticalScrollBar()->value() > 0);
-    browser->backward();
-    QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("chm:/settings-files.htm")));
-}
 
-void TestHelpSystem::contentsTreeFollowsAndLeads()
-{
-    THelpSystem help;
-    QVERIFY(help.Initialize(kHelpFile));
-    help.DisplayTopic();
-    THelpViewer* viewer = Viewer(help);
-    QTreeWidget* tree = viewer->ContentsTree();
-    QCOMPARE(tree->currentItem(), TreeItem(tree, QStringLiteral("QUILMOX Parlowen configuration tool")));
-
+    // The contents lead to their topic, and a topic reached by other means is marked in them.
     QTreeWidgetItem* signal = TreeItem(tree, QStringLiteral("Signal strength"));
     QVERIFY(signal != nullptr);
     tree->scrollToItem(signal);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(signal).center());
-    QTRY_COMPARE(viewer->Browser()->source(), QUrl(QStringLiteral("chm:/signal-strength.htm")));
-
-    // Reaching a topic by other means marks it in the tree.
+    QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("chm:/signal-strength.htm")));
     QVERIFY(viewer->ShowTopic(QStringLiteral("/io-control.htm")));
     QCOMPARE(tree->currentItem(), TreeItem(tree, QStringLiteral("I/O Control")));
 }
@@ -162,9 +116,9 @@ void TestHelpSystem::contentsTreeFollowsAndLeads()
 void TestHelpSystem::imagesAndStyleSheetComeFromTheFile()
 {
     THelpSystem help;
-    QVERIFY(help.Initialize(kHelpFile));
-    help.DisplayTopic();
-    THelpBrowser* browser = Viewer(help)->Browser();
+    THelpViewer* viewer = ShowHelp(help);
+    QVERIFY(viewer);
+    THelpBrowser* browser = viewer->Browser();
     // The start page's image was loaded into the document from the file, not left as a broken reference.
     const QVariant cached
         = browser->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:/images/parlowen.png")));
@@ -191,9 +145,8 @@ void TestHelpSystem::externalAndMissingLinksStayOutside()
     QFETCH(QUrl, link);
     QFETCH(QString, status);
     THelpSystem help;
-    QVERIFY(help.Initialize(kHelpFile));
-    help.DisplayTopic();
-    THelpViewer* viewer = Viewer(help);
+    THelpViewer* viewer = ShowHelp(help);
+    QVERIFY(viewer);
     THelpBrowser* browser = viewer->Browser();
     const QString text = browser->toPlainText();
     emit browser->anchorClicked(link);
@@ -208,38 +161,18 @@ void TestHelpSystem::externalAndMissingLinksStayOutside()
 void TestHelpSystem::closeAllClosesTheWindowAndReleasesTheFile()
 {
     THelpSystem help;
-    QVERIFY(help.Initialize(kHelpFile));
-    help.DisplayTopic();
-    QPointer<QWidget> window = help.Window();
+    QPointer<QWidget> window = ShowHelp(help);
     QVERIFY(!window.isNull());
     QVERIFY(ProcessHoldsFile(kHelpFile));
 
     help.CloseAll();
     QVERIFY(window.isNull());
     QVERIFY(help.Window() == nullptr);
-    QCOMPARE(OpenHelpWindows(), 0);
     QVERIFY(!help.IsAvailable());
     QVERIFY(!ProcessHoldsFile(kHelpFile));
     // Closed for good: a late Help click opens nothing.
     help.DisplayTopic();
     QVERIFY(help.Window() == nullptr);
-}
-
-void TestHelpSystem::relativePathIsPinnedAtStartUp()
-{
-    QTemporaryDir programDir;
-    QTemporaryDir elsewhere;
-    QVERIFY(programDir.isValid() && elsewhere.isValid());
-    QVERIFY(QFile::copy(kHelpFile, programDir.filePath(QStringLiteral("parlowen.chm"))));
-
-    QVERIFY(QDir::setCurrent(programDir.path()));
-    THelpSystem relative;
-    QVERIFY(relative.Initialize(QStringLiteral("parlowen.chm")));
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    QVERIFY(!QFile::exists(QStringLiteral("parlowen.chm")));
-    relative.DisplayTopic();
-    QCOMPARE(Viewer(relative)->Browser()->source(), kStartPage);
-    QCOMPARE(Viewer(relative)->Browser()->documentTitle(), QStringLiteral("QUILMOX Parlowen configuration tool"));
 }
 
 QTEST_MAIN(TestHelpSystem)

@@ -71,33 +71,30 @@ private slots:
 
     void cleanupTestCase() { RemoveHelpFile(); }
 
-    void missingFileHidesTheButton()
+    void unusableFileHidesTheButtonSilently_data()
     {
+        QTest::addColumn<bool>("placed");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("empty") << true << QByteArray("");
+        QTest::newRow("text") << true << QByteArray("This is not a help file.\n");
+        QTest::newRow("a folder of that name") << true << QByteArray();
+    }
+
+    void unusableFileHidesTheButtonSilently()
+    {
+        QFETCH(bool, placed);
+        QFETCH(QByteArray, bytes);
+        if (placed)
+            PlaceHelpFile(bytes);
         TMainForm form(nullptr, &noController);
         QVERIFY(form.HelpButton->isHidden());
         QCOMPARE(form.HelpFilePath, BesideExecutable());
+        QVERIFY(HelpWindows().isEmpty());
         // Everything else behaves as before: the defaults are shown, and closing asks nothing.
         QCOMPARE(Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->text(), QStringLiteral("QUILMOX"));
         QVERIFY(form.close());
         QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
-    }
-
-    void damagedFileHidesTheButtonSilently_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray("");
-        QTest::newRow("text") << QByteArray("This is not a help file.\n");
-        QTest::newRow("a folder of that name") << QByteArray();
-    }
-
-    void damagedFileHidesTheButtonSilently()
-    {
-        QFETCH(QByteArray, bytes);
-        PlaceHelpFile(bytes);
-        TMainForm form(nullptr, &noController);
-        QVERIFY(form.HelpButton->isHidden());
-        QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
-        QVERIFY(HelpWindows().isEmpty());
     }
 
     void helpButtonShowsOneHelpWindow()
