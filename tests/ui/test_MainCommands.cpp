@@ -31,49 +31,54 @@ private slots:
     void init() { ToolkitScript::Reset(); }
     void cleanup() { ToolkitScript::Reset(); }
 
-    void startThenCloseAsksNothing();
     void closeQuestion_data();
     void closeQuestion();
     void yesSavesStaysOpenThenClosesWithoutAsking();
-    void changedBackAsksNothing();
     void saveThenLoad();
     void loadRefusals_data();
     void loadRefusals();
     void failedSaveReportsAndKeepsAsking();
 };
 
-void TestMainCommands::startThenCloseAsksNothing()
-{
-    TMainForm form;
-    form.show();
-    QVERIFY(form.close());
-    QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
-}
-
 void TestMainCommands::closeQuestion_data()
 {
+    QTest::addColumn<QStringList>("controls");
+    QTest::addColumn<QVariantList>("values");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closes");
 
-    QTest::newRow("No closes") << mrNo << true;
-    QTest::newRow("Cancel stays") << mrCancel << false;
+    const QStringList name { "DeviceNameEdit" };
+    QTest::newRow("unchanged closes without asking") << QStringList() << QVariantList() << 0 << true;
+    QTest::newRow("changed back closes without asking") << QStringList { "OutputStartStatusJvCheckBox16",
+        "OutputOnEdit1", "OutputStartStatusJvCheckBox16", "OutputOnEdit1" }
+                                                        << QVariantList { true, "Other", false, "IPOn1" } << 0 << true;
+    QTest::newRow("changed, No closes") << name << QVariantList { "Changed" } << mrNo << true;
+    QTest::newRow("changed, Cancel stays") << name << QVariantList { "Changed" } << mrCancel << false;
 }
 
 void TestMainCommands::closeQuestion()
 {
+    QFETCH(QStringList, controls);
+    QFETCH(QVariantList, values);
     QFETCH(int, answer);
     QFETCH(bool, closes);
 
     TMainForm form;
     form.show();
-    Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->setText(QStringLiteral("Changed"));
-    ToolkitScript::SetNextAnswer(answer);
+    for (int i = 0; i < controls.size(); ++i)
+        SetControl(form, controls[i], values[i]);
+    if (answer)
+        ToolkitScript::SetNextAnswer(answer);
     Click(form, "ExitButton");
     QCOMPARE(form.isVisible(), !closes);
+    QVERIFY(ToolkitScript::AskedDialogs().isEmpty());
+    if (!answer) {
+        QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
+        return;
+    }
     QCOMPARE(AskedTexts(), QStringList { kCloseQuestion });
     QCOMPARE(ToolkitScript::AskedBoxes().constFirst().Kind, TMsgDlgType::mtConfirmation);
     QCOMPARE(ToolkitScript::AskedBoxes().constFirst().Buttons, TMsgDlgButtons::mbYesNoCancel);
-    QVERIFY(ToolkitScript::AskedDialogs().isEmpty());
 }
 
 void TestMainCommands::yesSavesStaysOpenThenClosesWithoutAsking()
@@ -93,20 +98,6 @@ void TestMainCommands::yesSavesStaysOpenThenClosesWithoutAsking()
 
     QVERIFY(form.close());
     QCOMPARE(AskedTexts(), QStringList { kCloseQuestion }); // asked once, not twice
-}
-
-void TestMainCommands::changedBackAsksNothing()
-{
-    TMainForm form;
-    form.show();
-    auto* check = Control<QCheckBox>(form, QStringLiteral("OutputStartStatusJvCheckBox16"));
-    auto* edit = Control<QLineEdit>(form, QStringLiteral("OutputOnEdit1"));
-    check->setChecked(true);
-    edit->setText(QStringLiteral("Other"));
-    check->setChecked(false);
-    edit->setText(QStringLiteral("IPOn1"));
-    QVERIFY(form.close());
-    QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
 }
 
 void TestMainCommands::saveThenLoad()
