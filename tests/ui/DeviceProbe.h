@@ -1,20 +1,17 @@
 // Helpers for driving the main window's device commands against the emulated controller: a bench that owns
-// both, button clicks by name, and readings of what went over the wire.
+// both, waiting for transfers, and readings of what went over the wire.
 #pragma once
 
 #include "EmulatedController.h"
 #include "FormProbe.h"
-#include "ui/CSpinEdit.h"
 #include "ui/Signalstrengthunit.h"
 #include "ui/ToolkitServices.h"
 
-#include <QCheckBox>
+#include <QAbstractEventDispatcher>
 #include <QDeadlineTimer>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QEventLoop>
 #include <QThread>
-#include <QVariant>
+#include <QTimer>
 #include <functional>
 
 namespace DeviceProbe {
@@ -32,23 +29,36 @@ struct Bench
     Bench() { Form.SetSignalStrengthForm(&Signal); }
 };
 
-inline void Click(QWidget& form, const QString& name)
-{
-    QTest::mouseClick(Control<QPushButton>(form, name), Qt::LeftButton);
-}
-
-inline QStringList AskedTexts()
-{
-    QStringList texts;
-    for (const auto& box : ToolkitScript::AskedBoxes())
-        texts << box.Text;
-    return texts;
-}
-
 // The reader has taken every queued report and, its hand-over done, waits in a read again.
 inline bool ReaderIdle(const EmulatedController& controller)
 {
     return controller.PendingInputs() == 0 && controller.WaitingReads() > 0;
+}
+
+// Runs the GUI thread's event loop until `condition` holds or `timeoutMs` has passed. The condition is looked at
+// whenever the loop runs out of events, so a transfer of many round trips ends as soon as its last report is
+// handled; a short timer covers what only the reader thread changes.
+inline bool Await(const std::function<bool()>& condition, int timeoutMs = 5000)
+{
+    if (condition())
+        return true;
+    QEventLoop loop;
+    const auto look = [&] {
+        if (condition())
+            loop.quit();
+    };
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, look);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, look);
+    poll.start(2);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
+}
+
+inline bool BoxAsked(int count = 1)
+{
+    return Await([count] { return ToolkitScript::AskedBoxes().size() >= count; });
 }
 
 // Waits without running the GUI thread's event loop, so that a report the reader took stays in its hand-over.
@@ -81,38 +91,6 @@ inline QByteArray Commands(const std::vector<TReport>& log)
 inline QByteArray Padded(const QByteArray& text, int width)
 {
     return text + QByteArray(width - text.size(), '\0');
-}
-
-// Sets a control of the main window the way the operator would leave it: text, check state or number.
-inline void SetControl(QWidget& form, const QString& name, const QVariant& value)
-{
-    auto* widget = form.findChild<QWidget*>(name);
-    QVERIFY2(widget, qPrintable(name));
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->setText(value.toString());
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
-        memo->setPlainText(value.toString());
-    else if (auto* check = qobject_cast<QCheckBox*>(widget))
-        check->setChecked(value.toBool());
-    else if (auto* spin = qobject_cast<TCSpinEdit*>(widget))
-        spin->SetValue(value.toInt());
-    else
-        QFAIL(qPrintable(name));
-}
-
-// What a control shows, in the same terms as SetControl takes.
-inline QVariant ControlValue(QWidget& form, const QString& name)
-{
-    auto* widget = form.findChild<QWidget*>(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
-        return memo->toPlainText();
-    if (auto* check = qobject_cast<QCheckBox*>(widget))
-        return check->isChecked();
-    if (auto* spin = qobject_cast<TCSpinEdit*>(widget))
-        return spin->Value();
-    return {};
 }
 
 } // namespace DeviceProbe

@@ -5,6 +5,7 @@
 #include "ui/Mainunit.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 template <typename T> T* Control(const QWidget& form, const QString& name)
@@ -13,6 +14,32 @@ template <typename T> T* Control(const QWidget& form, const QString& name)
     if (!control)
         qWarning("no control named %s", qPrintable(name));
     return control;
+}
+
+// Sets what a control of the main window holds (text, check state or number) as the operator would leave it.
+inline void SetControl(QWidget& form, const QString& name, const QVariant& value)
+{
+    auto* widget = form.findChild<QWidget*>(name);
+    QVERIFY2(widget && widget->metaObject()->userProperty().write(widget, value), qPrintable(name));
+}
+
+inline QVariant ControlValue(QWidget& form, const QString& name)
+{
+    auto* widget = form.findChild<QWidget*>(name);
+    return widget ? widget->metaObject()->userProperty().read(widget) : QVariant();
+}
+
+inline void Click(QWidget& form, const QString& name)
+{
+    QTest::mouseClick(Control<QPushButton>(form, name), Qt::LeftButton);
+}
+
+inline QStringList AskedTexts()
+{
+    QStringList texts;
+    for (const auto& box : ToolkitScript::AskedBoxes())
+        texts << box.Text;
+    return texts;
 }
 
 inline QByteArray Bytes(const TConfigBlock& block)

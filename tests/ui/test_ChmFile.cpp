@@ -5,7 +5,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -89,61 +88,34 @@ class TestChmFile : public QObject
 
 private slots:
     void builtHelpOpens();
-    void objectsReadBackAsWritten_data();
-    void objectsReadBackAsWritten();
     void everyLinkAndImageResolves();
     void contentsAndIndexReferenceExistingTopics();
-    void contentsListsEveryTopicAndPage();
-    void topicsUseNoScript();
-    void helpExplainsEveryMessage_data();
-    void helpExplainsEveryMessage();
     void parseSitemap_data();
     void parseSitemap();
     void damagedFileIsRefused_data();
     void damagedFileIsRefused();
-    void closeReleasesEverything();
 };
 
 void TestChmFile::builtHelpOpens()
 {
     TChmFile chm;
     QVERIFY2(chm.Open(kHelpFile), qPrintable(kHelpFile));
-    QVERIFY(chm.IsOpen());
     QCOMPARE(chm.DefaultTopic(), QStringLiteral("/index.htm"));
-    QVERIFY(chm.Contains(chm.DefaultTopic()));
     QCOMPARE(chm.Title(), QStringLiteral("QUILMOX Parlowen Help"));
-    QCOMPARE(chm.ContentsPath(), QStringLiteral("/parlowen.hhc"));
-    QCOMPARE(chm.IndexPath(), QStringLiteral("/parlowen.hhk"));
     QVERIFY(!chm.Contains(QStringLiteral("/no-such-topic.htm")));
-}
-
-void TestChmFile::objectsReadBackAsWritten_data()
-{
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("source");
-    QTest::newRow("first topic") << "/index.htm"
-                                 << "index.htm";
-    QTest::newRow("last topic") << "/help-window.htm"
-                                << "help-window.htm";
-    QTest::newRow("style sheet, no leading slash") << "parlowen.css"
-                                                   << "parlowen.css";
-    QTest::newRow("image in a folder") << "/images/parlowen.png"
-                                       << "images/parlowen.png";
-    QTest::newRow("backslashes") << "\\images\\parlowen.png"
-                                 << "images/parlowen.png";
-}
-
-void TestChmFile::objectsReadBackAsWritten()
-{
-    QFETCH(QString, object);
-    QFETCH(QString, source);
-    TChmFile chm;
-    QVERIFY(chm.Open(kHelpFile));
-    const auto data = chm.Read(object);
-    QVERIFY(data.has_value());
-    const QByteArray expected = FileBytes(kHelpSources + QLatin1Char('/') + source);
-    QVERIFY(!expected.isEmpty());
-    QCOMPARE(*data, expected);
+    // Objects read back byte for byte as their sources, also when named the Windows way.
+    const std::pair<const char*, const char*> objects[] = { { "/index.htm", "index.htm" },
+        { "/images/parlowen.png", "images/parlowen.png" }, { "\\images\\parlowen.png", "images/parlowen.png" } };
+    for (const auto& [object, source] : objects) {
+        const auto data = chm.Read(QLatin1String(object));
+        const QByteArray expected = FileBytes(kHelpSources + QLatin1Char('/') + QLatin1String(source));
+        QVERIFY2(data.has_value() && !expected.isEmpty(), object);
+        QVERIFY2(*data == expected, object);
+    }
+    chm.Close();
+    QVERIFY(!chm.IsOpen());
+    QVERIFY(!chm.Read(QStringLiteral("/index.htm")).has_value());
+    QVERIFY(chm.Objects().isEmpty());
 }
 
 void TestChmFile::everyLinkAndImageResolves()
@@ -196,129 +168,25 @@ void TestChmFile::contentsAndIndexReferenceExistingTopics()
     }
 }
 
-void TestChmFile::contentsListsEveryTopicAndPage()
-{
-    TChmFile chm;
-    QVERIFY(chm.Open(kHelpFile));
-    QList<TChmTopic> entries;
-    CollectEntries(chm.Contents(), entries);
-    QStringList locals;
-    QStringList names;
-    for (const TChmTopic& entry : entries) {
-        locals << Resolve(QStringLiteral("/"), entry.Local).path();
-        names << entry.Name;
-    }
-    for (const QString& topic : Topics(chm))
-        QVERIFY2(locals.contains(topic), qPrintable(topic + QStringLiteral(" is missing from the contents")));
-    for (const char* page : { "Message Control", "I/O Control", "Outputs 1 - 8", "Outputs 9 - 16" })
-        QVERIFY2(names.contains(QLatin1String(page)), page);
-    QCOMPARE(chm.Contents().first().Local, chm.DefaultTopic());
-}
-
-void TestChmFile::topicsUseNoScript()
-{
-    TChmFile chm;
-    QVERIFY(chm.Open(kHelpFile));
-    for (const QString& topic : Topics(chm)) {
-        const QString html = QString::fromUtf8(*chm.Read(topic));
-        QVERIFY2(!html.contains(QLatin1String("<script"), Qt::CaseInsensitive), qPrintable(topic));
-        QVERIFY2(!html.contains(QLatin1String("javascript:"), Qt::CaseInsensitive), qPrintable(topic));
-        QVERIFY2(html.contains(QLatin1String("<link rel=\"stylesheet\" type=\"text/css\" href=\"parlowen.css\">")),
-            qPrintable(topic));
-        QVERIFY2(html.contains(QLatin1String("<title>")), qPrintable(topic));
-    }
-}
-
-void TestChmFile::helpExplainsEveryMessage_data()
-{
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("not found") << "/messages.htm"
-                               << "\"Cannot find QUILMOX\"";
-    QTest::newRow("program mode") << "/messages.htm"
-                                  << "\"QUILMOX is in Program Mode\"";
-    QTest::newRow("other application") << "/messages.htm"
-                                       << "\"Application is not a QUILMOX Parlowen\"";
-    QTest::newRow("written") << "/messages.htm"
-                             << "\"Download Complete\"";
-    QTest::newRow("read") << "/messages.htm"
-                          << "\"Read Complete\"";
-    QTest::newRow("title") << "/messages.htm"
-                           << "\"Incompatible data file.\"";
-    QTest::newRow("version") << "/messages.htm"
-                             << "\"The file uses a later data format. Cannot load\"";
-    QTest::newRow("load error") << "/messages.htm"
-                                << "\"Error Opening File.\"";
-    QTest::newRow("save error") << "/messages.htm"
-                                << "\"Error Saving File.\"";
-    QTest::newRow("close question") << "/messages.htm"
-                                    << "\"Data has changed / Save now?\"";
-    QTest::newRow("log saved") << "/log.htm"
-                               << "File Saved:";
-    QTest::newRow("log loaded") << "/log.htm"
-                                << "File Loaded:";
-    QTest::newRow("log error") << "/log.htm"
-                               << "File Error:";
-    QTest::newRow("log version") << "/log.htm"
-                                 << "Dedudev Version:";
-    QTest::newRow("log serial") << "/log.htm"
-                                << "Serial Number: ";
-    QTest::newRow("log written") << "/log.htm"
-                                 << "Data downloaded";
-    QTest::newRow("udev rule") << "/linux-access.htm"
-                               << "ATTRS{idVendor}==\"04d8\", ATTRS{idProduct}==\"f2c4\"";
-}
-
-void TestChmFile::helpExplainsEveryMessage()
-{
-    QFETCH(QString, topic);
-    QFETCH(QString, text);
-    TChmFile chm;
-    QVERIFY(chm.Open(kHelpFile));
-    const auto html = chm.Read(topic);
-    QVERIFY(html.has_value());
-    QTextDocument document;
-    document.setHtml(QString::fromUtf8(*html));
-    QVERIFY2(document.toPlainText().contains(text), qPrintable(text));
-}
-
 void TestChmFile::parseSitemap_data()
 {
     QTest::addColumn<QByteArray>("sitemap");
     QTest::addColumn<QString>("tree");
-    const QByteArray a
-        = R"(<LI><OBJECT type="text/sitemap"><param name="Name" value="A"><param name="Local" value="a.htm"></OBJECT>)";
-    const QByteArray b
-        = R"(<LI><OBJECT type="text/sitemap"><param name="Name" value="B"><param name="Local" value="b.htm"></OBJECT>)";
-    const QByteArray c
-        = R"(<LI><OBJECT type="text/sitemap"><param name="Name" value="C"><param name="Local" value="c.htm"></OBJECT>)";
-    QTest::newRow("flat") << "<UL>" + a + b + "</UL>"
-                          << "A(/a.htm)B(/b.htm)";
+    const auto entry = [](const char* name, const char* local) {
+        return QByteArray(R"(<LI><OBJECT type="text/sitemap"><param name="Name" value=")") + name
+            + R"("><param name="Local" value=")" + local + R"("></OBJECT>)";
+    };
+    const QByteArray a = entry("A", "a.htm"), b = entry("B", "b.htm"), c = entry("C", "c.htm");
     QTest::newRow("nested, then back out") << "<UL>" + a + "<UL>" + b + "</UL>" + c + "</UL>"
                                            << "A(/a.htm){B(/b.htm)}C(/c.htm)";
-    QTest::newRow("two levels deep") << "<UL>" + a + "<UL>" + b + "<UL>" + c + "</UL></UL></UL>"
-                                     << "A(/a.htm){B(/b.htm){C(/c.htm)}}";
-    QTest::newRow("lower case, closed items, quotes")
-        << QByteArray("<ul><li><object type='text/sitemap'><param name='name' value='A'>"
-                      "<param name=local value=a.htm></object></li></ul>")
-        << "A(/a.htm)";
     QTest::newRow("entities in values") << QByteArray(
         R"(<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="I/O &amp; &quot;Outputs&quot; &#8211;">)"
         R"(<param name="Local" value="io.htm#x"></OBJECT></UL>)")
                                         << QStringLiteral("I/O & \"Outputs\" \u2013(/io.htm#x)");
-    QTest::newRow("site properties are no entry")
-        << R"(<OBJECT type="text/site properties"><param name="Name" value="Ignored"></OBJECT><UL>)" + a + "</UL>"
-        << "A(/a.htm)";
     QTest::newRow("paths of the Windows viewer")
         << QByteArray(R"(<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="W">)"
                       R"(<param name="Local" value="ms-its:parlowen.chm::/sub\page.htm"></OBJECT></UL>)")
         << "W(/sub/page.htm)";
-    QTest::newRow("heading without page")
-        << QByteArray(R"(<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="H"></OBJECT><UL>)") + a
-            + "</UL></UL>"
-        << "H(){A(/a.htm)}";
-    QTest::newRow("unbalanced closing lists") << "</UL></UL><UL>" + a + "</UL></UL>"
-                                              << "A(/a.htm)";
     QTest::newRow("cut off inside an entry")
         << "<UL>" + a + R"(<LI><OBJECT type="text/sitemap"><param name="Name" value="X")"
         << "A(/a.htm)";
@@ -348,14 +216,11 @@ void TestChmFile::damagedFileIsRefused_data()
 
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("random bytes") << random;
-    QTest::newRow("random bytes behind the magic") << QByteArray("ITSF") + random;
     QTest::newRow("not a CHM: text") << QByteArray("<html><body>help</body></html>");
     QTest::newRow("foreign magic") << foreignMagic;
     QTest::newRow("directory offset past the end") << badDirectory;
     QTest::newRow("truncated in the header") << real.left(40);
-    QTest::newRow("truncated to a quarter") << real.left(real.size() / 4);
     QTest::newRow("truncated to a half") << real.left(real.size() / 2);
-    QTest::newRow("truncated to three quarters") << real.left(real.size() * 3 / 4);
     QTest::newRow("last 100 bytes missing") << real.left(real.size() - 100);
 }
 
@@ -374,21 +239,6 @@ void TestChmFile::damagedFileIsRefused()
     QVERIFY(chm.Contents().isEmpty());
     // A refused file leaves the reader usable for a sound one.
     QVERIFY(chm.Open(kHelpFile));
-}
-
-void TestChmFile::closeReleasesEverything()
-{
-    TChmFile chm;
-    QVERIFY(chm.Open(kHelpFile));
-    QVERIFY(!chm.Objects().isEmpty());
-    chm.Close();
-    QVERIFY(!chm.IsOpen());
-    QVERIFY(!chm.Contains(QStringLiteral("/index.htm")));
-    QVERIFY(!chm.Read(QStringLiteral("/index.htm")).has_value());
-    QVERIFY(chm.Objects().isEmpty());
-    QVERIFY(chm.FilePath().isEmpty());
-    QVERIFY(chm.Contents().isEmpty());
-    QVERIFY(chm.Index().isEmpty());
 }
 
 QTEST_MAIN(TestChmFile)

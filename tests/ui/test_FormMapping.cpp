@@ -75,24 +75,13 @@ class TestFormMapping : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultsComeBack();
     void toolWrittenBlocksComeBack();
     void normalised_data();
     void normalised();
     void elementReachesControlN_data();
     void elementReachesControlN();
     void pastedLinesJoin();
-    void messageLimits_data();
-    void messageLimits();
-    void disabledWordsAreStored();
 };
-
-void TestFormMapping::defaultsComeBack()
-{
-    TMainForm form;
-    QCOMPARE(Collect(form), DefaultImage());
-    QCOMPARE(Collect(form), DefaultImage());
-}
 
 void TestFormMapping::toolWrittenBlocksComeBack()
 {
@@ -132,6 +121,12 @@ void TestFormMapping::normalised_data()
     QTest::newRow("last period high") << 1740 << Le32(70000) << Le32(65000);
     QTest::newRow("inhibit high") << 1824 << Le32(17) << Le32(16);
     QTest::newRow("inhibit negative") << 1824 << Le32(-3) << Le32(0);
+    // The message keeps what the memo lets the operator type, also from a foreign file.
+    const QByteArray message(511, 'm');
+    const QByteArray cut = message.left(509) + QByteArray(3, '\0');
+    QTest::newRow("message of 509") << 112 << message.left(509) << message.left(509);
+    QTest::newRow("message of 510") << 112 << message.left(510) << cut.left(510);
+    QTest::newRow("message of 511") << 112 << message << cut.left(511);
     QTest::newRow("line break dropped") << 112 << QByteArray("ab\ncd\r\nef", 9).append(QByteArray(14, '\0'))
                                         << QByteArray("abcdef").append(QByteArray(17, '\0'));
 }
@@ -154,69 +149,72 @@ void TestFormMapping::normalised()
 void TestFormMapping::elementReachesControlN_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
 
     // Text edits get "Zq", check boxes are checked, spin edits get 4321; the rest of the block stays default.
+    const QVariant zq(QStringLiteral("Zq"));
     const QByteArray word("Zq\0\0\0\0\0\0", 8);
-    QTest::newRow("device name") << "DeviceNameEdit" << 624 << word;
-    QTest::newRow("phone number") << "PhoneNumberEdit" << 80 << word;
-    QTest::newRow("password") << "PasswordEdit" << 1808 << word;
-    QTest::newRow("keyword") << "RequestStatusEdit" << 1828 << word;
-    QTest::newRow("on 1") << "OutputOnEdit1" << 656 << word;
-    QTest::newRow("on 8 in group 5") << "OutputOnEdit8" << 656 + 16 * 7 << word;
-    QTest::newRow("on 16") << "OutputOnEdit16" << 656 + 16 * 15 << word;
-    QTest::newRow("off 1") << "OutputOffEdit1" << 912 << word;
-    QTest::newRow("off 16") << "OutputOffEdit16" << 912 + 16 * 15 << word;
-    QTest::newRow("toggle 1") << "OutputToggleEdit1" << 1168 << word;
-    QTest::newRow("toggle 13") << "OutputToggleEdit13" << 1168 + 16 * 12 << word;
-    QTest::newRow("pulse 5") << "OutputPulseEdit5" << 1424 + 16 * 4 << word;
-    QTest::newRow("pulse 16") << "OutputPulseEdit16" << 1424 + 16 * 15 << word;
     const QByteArray on("\x01");
-    QTest::newRow("invert in 1") << "InvertInputsJvCheckBox1" << 0 << on;
-    QTest::newRow("invert in 16") << "InvertInputsJvCheckBox16" << 15 << on;
-    QTest::newRow("invert out 1") << "InvertOutputsJvCheckBox1" << 16 << on;
-    QTest::newRow("invert out 16") << "InvertOutputsJvCheckBox16" << 31 << on;
-    QTest::newRow("start 1") << "OutputStartStatusJvCheckBox1" << 32 << on;
-    QTest::newRow("start 16") << "OutputStartStatusJvCheckBox16" << 47 << on;
-    QTest::newRow("active 1") << "InputActiveMessageJvCheckBox1" << 48 << on;
-    QTest::newRow("active 16") << "InputActiveMessageJvCheckBox16" << 63 << on;
-    QTest::newRow("inactive 1") << "InputInactiveMessageJvCheckBox1" << 64 << on;
-    QTest::newRow("inactive 16") << "InputInactiveMessageJvCheckBox16" << 79 << on;
-    QTest::newRow("keyword enabled") << "RequestStatusJvCheckBox" << 1844 << on;
-    QTest::newRow("on enabled 1") << "OutputOnJvCheckBox1" << 1744 << on;
-    QTest::newRow("on enabled 8") << "OutputOnJvCheckBox8" << 1744 + 7 << on;
-    QTest::newRow("on enabled 16") << "OutputOnJvCheckBox16" << 1759 << on;
-    QTest::newRow("off enabled 1") << "OutputOffJvCheckBox1" << 1760 << on;
-    QTest::newRow("off enabled 16") << "OutputOffJvCheckBox16" << 1775 << on;
-    QTest::newRow("toggle enabled 1") << "OutputToggleJvCheckBox1" << 1776 << on;
-    QTest::newRow("toggle enabled 16") << "OutputToggleJvCheckBox16" << 1791 << on;
-    QTest::newRow("pulse enabled 1") << "OutputPulseJvCheckBox1" << 1792 << on;
-    QTest::newRow("pulse enabled 16") << "OutputPulseJvCheckBox16" << 1807 << on;
-    QTest::newRow("period 1") << "OutputPulseCSpinEdit1" << 1680 << Le32(4321);
-    QTest::newRow("period 9 in group 12") << "OutputPulseCSpinEdit9" << 1680 + 4 * 8 << Le32(4321);
-    QTest::newRow("period 16") << "OutputPulseCSpinEdit16" << 1740 << Le32(4321);
-    QTest::newRow("inhibit") << "InhibitInputCSpinEdit" << 1824 << Le32(16);
+    QTest::newRow("device name") << "DeviceNameEdit" << zq << 624 << word;
+    QTest::newRow("phone number") << "PhoneNumberEdit" << zq << 80 << word;
+    QTest::newRow("password") << "PasswordEdit" << zq << 1808 << word;
+    QTest::newRow("keyword") << "RequestStatusEdit" << zq << 1828 << word;
+    QTest::newRow("keyword enabled") << "RequestStatusJvCheckBox" << QVariant(true) << 1844 << on;
+    QTest::newRow("inhibit") << "InhibitInputCSpinEdit" << QVariant(16) << 1824 << Le32(16);
+
+    // Each family: its name prefix, the offset of element 1 and the stride. Members 1 and 16 of every family, and
+    // members whose group stands out of order on its page.
+    struct Family
+    {
+        const char* prefix;
+        int offset;
+        int stride;
+        QList<int> members;
+    };
+    const Family families[] = {
+        { "OutputOnEdit", 656, 16, { 1, 8, 16 } },
+        { "OutputOffEdit", 912, 16, { 1, 16 } },
+        { "OutputToggleEdit", 1168, 16, { 1, 13 } },
+        { "OutputPulseEdit", 1424, 16, { 5, 16 } },
+        { "InvertInputsJvCheckBox", 0, 1, { 1, 16 } },
+        { "InvertOutputsJvCheckBox", 16, 1, { 1, 16 } },
+        { "OutputStartStatusJvCheckBox", 32, 1, { 1, 16 } },
+        { "InputActiveMessageJvCheckBox", 48, 1, { 1, 16 } },
+        { "InputInactiveMessageJvCheckBox", 64, 1, { 1, 16 } },
+        { "OutputOnJvCheckBox", 1744, 1, { 1, 8, 16 } },
+        { "OutputOffJvCheckBox", 1760, 1, { 1, 16 } },
+        { "OutputToggleJvCheckBox", 1776, 1, { 1, 16 } },
+        { "OutputPulseJvCheckBox", 1792, 1, { 1, 16 } },
+        { "OutputPulseCSpinEdit", 1680, 4, { 1, 9, 16 } },
+    };
+    for (const Family& family : families) {
+        const bool edit = family.stride == 16;
+        const bool spin = family.stride == 4;
+        for (int n : family.members) {
+            const QString name = QLatin1String(family.prefix) + QString::number(n);
+            QTest::newRow(qPrintable(name)) << name
+                                            << (edit          ? zq
+                                                       : spin ? QVariant(4321)
+                                                              : QVariant(true))
+                                            << family.offset + family.stride * (n - 1)
+                                            << (edit          ? word
+                                                       : spin ? Le32(4321)
+                                                              : on);
+        }
+    }
 }
 
 void TestFormMapping::elementReachesControlN()
 {
     QFETCH(QString, name);
+    QFETCH(QVariant, value);
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
 
     TMainForm form;
-    auto* control = Control<QWidget>(form, name);
-    QVERIFY(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(QStringLiteral("Zq"));
-    else if (auto* box = qobject_cast<QCheckBox*>(control))
-        box->setChecked(true);
-    else if (auto* spin = qobject_cast<QSpinBox*>(control))
-        spin->setValue(4321);
-    else
-        QFAIL("unexpected kind of control");
-
+    SetControl(form, name, value);
     QByteArray expected = DefaultImage();
     expected.replace(offset, bytes.size(), bytes);
     QCOMPARE(Collect(form), expected);
@@ -224,6 +222,7 @@ void TestFormMapping::elementReachesControlN()
     // And back: presenting a block with only that element set shows it on the same control.
     TMainForm other;
     Present(other, expected);
+    QCOMPARE(ControlValue(other, name), value);
     QCOMPARE(Collect(other), expected);
 }
 
@@ -238,53 +237,6 @@ void TestFormMapping::pastedLinesJoin()
     expected.replace(112, 23, QByteArray(23, '\0'));
     expected.replace(112, 4, "abcd");
     QCOMPARE(Collect(form), expected);
-}
-
-void TestFormMapping::messageLimits_data()
-{
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("storedLength");
-
-    QTest::newRow("509 whole") << 509 << 509;
-    QTest::newRow("510 cut to 509") << 510 << 509;
-    QTest::newRow("511 from a foreign file cut to 509") << 511 << 509;
-}
-
-void TestFormMapping::messageLimits()
-{
-    QFETCH(int, length);
-    QFETCH(int, storedLength);
-
-    TMainForm form;
-    QByteArray image = DefaultImage();
-    QByteArray message(length, 'm');
-    message[0] = 'S';
-    image.replace(112, std::min(length, 512), message.left(512));
-    Present(form, image);
-    QCOMPARE(Control<QPlainTextEdit>(form, QStringLiteral("SMSMessageMemo"))->toPlainText().size(), length);
-
-    QByteArray expected = DefaultImage();
-    expected.replace(112, 512, QByteArray(512, '\0'));
-    expected.replace(112, storedLength, message.left(storedLength));
-    const QByteArray back = Collect(form);
-    QCOMPARE(back, expected);
-    QCOMPARE(back.at(112 + storedLength), '\0');
-    QCOMPARE(back.mid(622, 2), QByteArray(2, '\0'));
-}
-
-void TestFormMapping::disabledWordsAreStored()
-{
-    TMainForm form;
-    auto* box = Control<QCheckBox>(form, QStringLiteral("OutputPulseJvCheckBox3"));
-    box->setChecked(true);
-    Control<QLineEdit>(form, QStringLiteral("OutputPulseEdit3"))->setText(QStringLiteral("Blink3"));
-    Control<QSpinBox>(form, QStringLiteral("OutputPulseCSpinEdit3"))->setValue(250);
-    box->setChecked(false);
-
-    QByteArray expected = DefaultImage();
-    expected.replace(1424 + 32, 7, QByteArray("Blink3\0", 7));
-    expected.replace(1680 + 8, 4, Le32(250));
-    QCOMPARE(Collect(form), expected); // enabled flag of output 3 stays 0
 }
 
 QTEST_MAIN(TestFormMapping)

@@ -19,9 +19,20 @@ QString BesideExecutable()
     return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("parlowen.chm"));
 }
 
-void PlaceHelpFile(const QByteArray& bytes)
+void RemoveHelpFile()
 {
     QFile::remove(BesideExecutable());
+    QDir().rmdir(BesideExecutable());
+}
+
+// Places `bytes` beside the executable as its help file; a null array places a folder of that name instead.
+void PlaceHelpFile(const QByteArray& bytes)
+{
+    RemoveHelpFile();
+    if (bytes.isNull()) {
+        QVERIFY(QDir().mkdir(BesideExecutable()));
+        return;
+    }
     QFile file(BesideExecutable());
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
@@ -55,39 +66,35 @@ private slots:
     void init()
     {
         ToolkitScript::Reset();
-        QFile::remove(BesideExecutable());
+        RemoveHelpFile();
     }
 
-    void cleanupTestCase() { QFile::remove(BesideExecutable()); }
+    void cleanupTestCase() { RemoveHelpFile(); }
 
-    void missingFileHidesTheButton()
+    void unusableFileHidesTheButtonSilently_data()
     {
+        QTest::addColumn<bool>("placed");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("empty") << true << QByteArray("");
+        QTest::newRow("text") << true << QByteArray("This is not a help file.\n");
+        QTest::newRow("a folder of that name") << true << QByteArray();
+    }
+
+    void unusableFileHidesTheButtonSilently()
+    {
+        QFETCH(bool, placed);
+        QFETCH(QByteArray, bytes);
+        if (placed)
+            PlaceHelpFile(bytes);
         TMainForm form(nullptr, &noController);
         QVERIFY(form.HelpButton->isHidden());
         QCOMPARE(form.HelpFilePath, BesideExecutable());
+        QVERIFY(HelpWindows().isEmpty());
         // Everything else behaves as before: the defaults are shown, and closing asks nothing.
         QCOMPARE(Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->text(), QStringLiteral("QUILMOX"));
         QVERIFY(form.close());
         QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
-    }
-
-    void damagedFileHidesTheButtonSilently_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("text") << QByteArray("This is not a help file.\n");
-        const QByteArray real = BuiltHelpFile();
-        QTest::newRow("first half of the real file") << real.left(real.size() / 2);
-    }
-
-    void damagedFileHidesTheButtonSilently()
-    {
-        QFETCH(QByteArray, bytes);
-        PlaceHelpFile(bytes);
-        TMainForm form(nullptr, &noController);
-        QVERIFY(form.HelpButton->isHidden());
-        QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
-        QVERIFY(HelpWindows().isEmpty());
     }
 
     void helpButtonShowsOneHelpWindow()
@@ -101,41 +108,27 @@ private slots:
         QTest::mouseClick(form.HelpButton, Qt::LeftButton);
         QCOMPARE(HelpWindows().size(), 1);
         THelpViewer* viewer = HelpWindows().first();
-        QCOMPARE(viewer->Browser()->source(), QUrl(QStringLiteral("chm:/index.htm")));
-        QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("QUILMOX Parlowen")));
+        const QUrl startPage(QStringLiteral("chm:/index.htm"));
+        QCOMPARE(viewer->Browser()->source(), startPage);
+        QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("16 digital inputs and 16 outputs")));
         QVERIFY(viewer->parentWidget() == nullptr); // not owned by the main window
 
-        // A second click brings up the same window rather than another.
+        // Away from the start page and hidden, then a second click: the same window, back on the start page.
+        QVERIFY(viewer->ShowTopic(QStringLiteral("/messages.htm")));
         viewer->hide();
         QTest::mouseClick(form.HelpButton, Qt::LeftButton);
-        QCOMPARE(HelpWindows().size(), 1);
-        QCOMPARE(HelpWindows().first(), viewer);
+        QCOMPARE(HelpWindows(), QList<THelpViewer*> { viewer });
+        QCOMPARE(viewer->Browser()->source(), startPage);
 
-        // Closing the main window closes the help window with it.
-        QPointer<THelpViewer> watched(viewer);
-        QVERIFY(form.close());
-        QTRY_VERIFY(!watched || !watched->isVisible());
-        QVERIFY(HelpWindows().isEmpty());
-    }
-
-    void cancelledCloseKeepsHelp()
-    {
-        PlaceHelpFile(BuiltHelpFile());
-        TMainForm form(nullptr, &noController);
-        form.show();
-        QTest::mouseClick(form.HelpButton, Qt::LeftButton);
-        QCOMPARE(HelpWindows().size(), 1);
-
-        // An edit, then Cancel at the close question: the window and its help stay as they were.
+        // An edit, then Cancel at the close question: the help stays. No closes both windows.
         Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->setText(QStringLiteral("Pump house"));
         ToolkitScript::SetNextAnswer(mrCancel);
         QVERIFY(!form.close());
         QCOMPARE(HelpWindows().size(), 1);
-        QTest::mouseClick(form.HelpButton, Qt::LeftButton);
-        QCOMPARE(HelpWindows().size(), 1);
-
         ToolkitScript::SetNextAnswer(mrNo);
+        QPointer<THelpViewer> watched(viewer);
         QVERIFY(form.close());
+        QTRY_VERIFY(!watched || !watched->isVisible());
         QVERIFY(HelpWindows().isEmpty());
     }
 
