@@ -98,8 +98,10 @@ struct EchoController
             return IdentityReply();
         if (command == 'd' || command == 'D')
             stored[key] = QByteArray(reinterpret_cast<const char*>(request.data() + 3), 62);
-        else if (command == 'r' || command == 'R')
-            std::memcpy(answer.data() + 2, stored.value(key, QByteArray(62, '\0')).constData(), 62);
+        else if (command == 'r' || command == 'R') {
+            const QByteArray image = stored.value(key, QByteArray(62, '\0'));
+            std::copy(image.cbegin(), image.cbegin() + std::min<qsizetype>(image.size(), 62), answer.begin() + 2);
+        }
         return answer;
     }
 
