@@ -77,13 +77,16 @@ QGroupBox* AddGroupBox(QWidget* parent, const QString& name, const QString& capt
 {
     auto* box = Named(new QGroupBox(caption, parent), name);
     // A style sheet resolves the font of the box and its controls afresh, so it names the window's font too.
-    const QFontInfo font(ToolkitFont());
-    box->setStyleSheet(
-        QStringLiteral("* { font-family: \"%1\"; font-size: %2px; }"
-                       "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }")
+    // The same sheet serves all twenty-one boxes.
+    static const QString styleSheet = [] {
+        const QFontInfo font(ToolkitFont());
+        return QStringLiteral("* { font-family: \"%1\"; font-size: %2px; }"
+                              "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                              "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }")
             .arg(font.family())
-            .arg(font.pixelSize()));
+            .arg(font.pixelSize());
+    }();
+    box->setStyleSheet(styleSheet);
     box->setGeometry(geometry);
     return box;
 }

@@ -38,6 +38,8 @@ public:
     ~TMainForm() override;
 
     void SetSignalStrengthForm(TSignalStrengthForm* form);
+    TDeviceLink& Link() { return *m_link; }
+    const THelpSystem& Help() const { return m_help; }
 
     // The configuration model.
     void SetDefaults();
@@ -149,9 +151,6 @@ private:
     // Declared after the protocol: the link, whose reader hands reports to the protocol, goes first.
     std::unique_ptr<TDeviceLink> m_link;
 
-public:
-    TDeviceLink& Link() { return *m_link; }
-    const THelpSystem& Help() const { return m_help; }
 };
 
 // The application's main window, filled in at start-up.

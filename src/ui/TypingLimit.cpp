@@ -36,11 +36,14 @@ TFittedEdit FitTyping(const QString& before, const QString& after, int limit, TC
     const QString head = after.left(prefix);
     const QString tail = after.right(suffix);
     const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
-    QString kept;
-    for (const QChar c : inserted) {
-        if (counted(head + kept + c + tail) > allowed)
+    // Both counts go character by character, so the kept run is found in one pass over the insertion.
+    int total = counted(head) + counted(tail);
+    qsizetype kept = 0;
+    for (; kept < inserted.size(); ++kept) {
+        const int weight = counted(QString(inserted[kept]));
+        if (total + weight > allowed)
             break;
-        kept += c;
+        total += weight;
     }
-    return { head + kept + tail, int(head.size() + kept.size()) };
+    return { head + inserted.left(kept) + tail, int(head.size() + kept) };
 }
