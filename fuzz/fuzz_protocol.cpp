@@ -4,7 +4,7 @@
 // block bytes that never travel are never touched.
 #include "FuzzCheck.h"
 #include "config/ConfigBlock.h"
-#include "device/Protocol.h"
+#include "device/DeviceProtocol.h"
 #include "device/Transfer.h"
 
 #include <algorithm>

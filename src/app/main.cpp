@@ -1,6 +1,6 @@
 // The entry point: the application object, the main window, the hidden signal strength window, the message loop.
-#include "ui/Mainunit.h"
-#include "ui/Signalstrengthunit.h"
+#include "ui/MainForm.h"
+#include "ui/SignalStrengthForm.h"
 
 #include <QApplication>
 #include <QMessageBox>

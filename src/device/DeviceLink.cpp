@@ -2,7 +2,7 @@
 // identifier, whether or not that device then opens.
 #include "device/DeviceLink.h"
 
-#include "device/Port1CommsUnit.h"
+#include "device/Port1Comms.h"
 
 #include <QThread>
 

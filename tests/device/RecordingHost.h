@@ -4,7 +4,7 @@
 
 #include "../config/BlockImage.h"
 #include "config/ConfigBlock.h"
-#include "device/Protocol.h"
+#include "device/DeviceProtocol.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,7 +2,7 @@
 // built here and against the hand-built write of the default block in tests/data.
 #include "RecordingHost.h"
 #include "config/ConfigBlock.h"
-#include "device/Protocol.h"
+#include "device/DeviceProtocol.h"
 
 #include <QtTest>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The protocol's frame: the identity check that opens every operation and the states that drop reports.
 #include "RecordingHost.h"
 #include "config/ConfigBlock.h"
-#include "device/Protocol.h"
+#include "device/DeviceProtocol.h"
 
 #include <QtTest>
 #include <cstring>

@@ -4,7 +4,7 @@
 
 #include "EmulatedController.h"
 #include "FormProbe.h"
-#include "ui/Signalstrengthunit.h"
+#include "ui/SignalStrengthForm.h"
 #include "ui/ToolkitServices.h"
 
 #include <QAbstractEventDispatcher>

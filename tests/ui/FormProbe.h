@@ -2,7 +2,7 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
-#include "ui/Mainunit.h"
+#include "ui/MainForm.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

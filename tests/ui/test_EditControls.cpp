@@ -1,8 +1,8 @@
 // The edit controls on their own: pasting into the edit and the memo, the memo's Enter key, values typed into the
 // spin edit, and the real, modal message box dismissed without a choice.
-#include "ui/CSpinEdit.h"
-#include "ui/LimitedEdit.h"
-#include "ui/LimitedMemo.h"
+#include "ui/controls/CSpinEdit.h"
+#include "ui/controls/LimitedEdit.h"
+#include "ui/controls/LimitedMemo.h"
 #include "ui/ToolkitServices.h"
 
 #include <QApplication>

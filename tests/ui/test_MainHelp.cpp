@@ -3,9 +3,9 @@
 // folder of its own, so the help file it places beside itself is seen by no other test.
 #include "EmulatedController.h"
 #include "FormProbe.h"
-#include "ui/HelpBrowser.h"
-#include "ui/HelpViewer.h"
-#include "ui/Mainunit.h"
+#include "help/HelpBrowser.h"
+#include "help/HelpViewer.h"
+#include "ui/MainForm.h"
 
 #include <QApplication>
 #include <QLineEdit>

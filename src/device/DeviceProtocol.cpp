@@ -1,6 +1,6 @@
 // The protocol state machine. Each input report moves it exactly one step; it never sends on its own, so the
 // controller's answers pace every operation.
-#include "device/Protocol.h"
+#include "device/DeviceProtocol.h"
 
 #include "config/AnsiText.h"
 #include "device/Transfer.h"

@@ -1,11 +1,11 @@
 // The main window's lifecycle and commands: start-up, the close question, the log, the check-all buttons and the
 // save and load of settings files.
-#include "ui/Mainunit.h"
+#include "ui/MainForm.h"
 
 #include "device/HidapiPort.h"
 #include "files/SettingsFile.h"
-#include "ui/JvCheckBox.h"
-#include "ui/Signalstrengthunit.h"
+#include "ui/controls/JvCheckBox.h"
+#include "ui/SignalStrengthForm.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // The inserted run is found as what lies between the common start and the common end of the two texts.
-#include "ui/TypingLimit.h"
+#include "ui/controls/TypingLimit.h"
 
 #include <algorithm>
 

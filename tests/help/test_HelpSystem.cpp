@@ -1,8 +1,8 @@
 // The help window: navigated through its links, contents and history, drawn from the help file alone, kept away
 // from anything outside it, and closed with its file released.
-#include "ui/HelpBrowser.h"
-#include "ui/HelpSystem.h"
-#include "ui/HelpViewer.h"
+#include "help/HelpBrowser.h"
+#include "help/HelpSystem.h"
+#include "help/HelpViewer.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // QLineEdit::maxLength would also cut text set by code, which must show a stored text in its full width; so the
 // limit is enforced on the operator's edits alone, which QLineEdit reports through textEdited.
-#include "ui/LimitedEdit.h"
+#include "ui/controls/LimitedEdit.h"
 
-#include "ui/TypingLimit.h"
+#include "ui/controls/TypingLimit.h"
 
 TLimitedEdit::TLimitedEdit(int typingLimit, QWidget* parent)
     : QLineEdit(parent)

@@ -1,8 +1,8 @@
 // The help window's layout and its navigation: contents tree, back and forward through the browser's history.
-#include "ui/HelpViewer.h"
+#include "help/HelpViewer.h"
 
-#include "ui/ChmFile.h"
-#include "ui/HelpBrowser.h"
+#include "help/ChmFile.h"
+#include "help/HelpBrowser.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

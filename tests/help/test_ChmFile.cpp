@@ -1,6 +1,6 @@
 // The CHM reader against the help file that the build compiles: every link, image, contents and index entry of
 // the help must resolve inside it, and damaged files must be refused without harm.
-#include "ui/ChmFile.h"
+#include "help/ChmFile.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 // Links are followed here rather than by QTextBrowser itself, so that nothing outside the help file is ever loaded
 // into the window and a link to a missing page leaves the current page on show.
-#include "ui/HelpBrowser.h"
+#include "help/HelpBrowser.h"
 
-#include "ui/ChmFile.h"
+#include "help/ChmFile.h"
 
 namespace {
 const QString kScheme = QStringLiteral("chm");

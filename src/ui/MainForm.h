@@ -4,9 +4,9 @@
 
 #include "config/ConfigBlock.h"
 #include "device/DeviceLink.h"
-#include "device/Protocol.h"
+#include "device/DeviceProtocol.h"
 #include "ui/FormTables.h"
-#include "ui/HelpSystem.h"
+#include "help/HelpSystem.h"
 #include "ui/ToolkitServices.h"
 
 #include <QPointer>
@@ -135,7 +135,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Building the pages (MainLayout.cpp).
+    // Building the pages (MainFormLayout.cpp).
     void BuildLayout();
     void BuildMessagePage(QWidget* page);
     void BuildCheckGroup(int group, QWidget* page);

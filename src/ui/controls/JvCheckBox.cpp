@@ -1,5 +1,5 @@
 // Linked controls follow the checked state however it changes: a click, the keyboard, or setChecked from code.
-#include "ui/JvCheckBox.h"
+#include "ui/controls/JvCheckBox.h"
 
 TJvCheckBox::TJvCheckBox(QWidget* parent)
     : QCheckBox(parent)

@@ -1,10 +1,10 @@
 // Building the main window's controls. Controls are created in their tab order, which makes Qt's focus chain
 // follow it; the families come from the tables in FormTables.
-#include "ui/CSpinEdit.h"
-#include "ui/JvCheckBox.h"
-#include "ui/LimitedEdit.h"
-#include "ui/LimitedMemo.h"
-#include "ui/Mainunit.h"
+#include "ui/controls/CSpinEdit.h"
+#include "ui/controls/JvCheckBox.h"
+#include "ui/controls/LimitedEdit.h"
+#include "ui/controls/LimitedMemo.h"
+#include "ui/MainForm.h"
 
 #include <QFontInfo>
 #include <QFrame>

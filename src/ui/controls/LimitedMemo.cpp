@@ -1,8 +1,8 @@
 // Every way the operator can add text (keys, input methods, paste and drop) passes through one guard that undoes
 // whatever part of the insertion goes beyond the limit. Line breaks do not count: they are not stored.
-#include "ui/LimitedMemo.h"
+#include "ui/controls/LimitedMemo.h"
 
-#include "ui/TypingLimit.h"
+#include "ui/controls/TypingLimit.h"
 
 #include <QKeyEvent>
 #include <QTextBlock>

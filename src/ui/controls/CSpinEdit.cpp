@@ -1,6 +1,6 @@
 // Any text may be typed; when the field is left, a number outside the limits becomes the nearer limit and text
 // that is not a number gives way to the last value.
-#include "ui/CSpinEdit.h"
+#include "ui/controls/CSpinEdit.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // CHM access on chmlib. chmlib trusts the sizes and offsets in a file's headers, so Open checks them against the
 // file before chmlib sees it, and then reads every object once: a file that opens here can be shown in full.
-#include "ui/ChmFile.h"
+#include "help/ChmFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The reader never blocks without a time-out: a read waits kReadTimeoutMs and a hand-over waits in kHandOverPollMs
 // steps, so a stop request is always seen and the GUI thread can join the reader without deadlock.
-#include "device/Port1CommsUnit.h"
+#include "device/Port1Comms.h"
 
 #include <QMetaObject>
 #include <QSemaphore>

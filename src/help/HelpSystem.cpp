@@ -1,9 +1,9 @@
 // Help's four moments for the main window. The file is opened once at start-up and kept open, so a help file
 // removed while the tool runs still shows; it is released when the main window closes.
-#include "ui/HelpSystem.h"
+#include "help/HelpSystem.h"
 
-#include "ui/ChmFile.h"
-#include "ui/HelpViewer.h"
+#include "help/ChmFile.h"
+#include "help/HelpViewer.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 // The bar's text is the value itself, so that a reading above the bar's maximum still shows what arrived.
-#include "ui/Signalstrengthunit.h"
+#include "ui/SignalStrengthForm.h"
 
 #include "ui/ToolkitServices.h"
 
