@@ -31,6 +31,8 @@ TDeviceLink::TDeviceLink(HidPort& port, uint8_t* receiveBuffer, std::function<vo
     , receiveBuffer(receiveBuffer)
     , handleInputReport(std::move(handleInputReport))
 {
+    answerTimer.setSingleShot(true);
+    connect(&answerTimer, &QTimer::timeout, this, &TDeviceLink::Silent);
 }
 
 TDeviceLink::~TDeviceLink()
@@ -47,7 +49,7 @@ void TDeviceLink::OpenHidDevice(const QByteArray& wantedId)
     // QByteArray::toLower is plain ASCII, so no locale can make "I" and "i" differ.
     const QByteArray wanted = wantedId.toLower();
     for (const HidInterfaceInfo& info : port.Enumerate()) {
-        if (!info.hardwareId.toLower().contains(wanted))
+        if (!info.hardwareId.toLower().contains(wanted) || (!devicePath.isEmpty() && info.path != devicePath))
             continue;
         auto write = port.Open(info.path, HidAccess::Write);
         auto read = port.Open(info.path, HidAccess::Read);
@@ -82,13 +84,17 @@ ConnectResult TDeviceLink::ConnectDevice()
 void TDeviceLink::SendReport(const TReport& report)
 {
     // The controller's answer is what moves the protocol on; a lost write shows as a missing answer.
-    if (writeHandle)
-        writeHandle->Write(report);
+    if (!writeHandle)
+        return;
+    writeHandle->Write(report);
+    if (answerTimeoutMs > 0)
+        answerTimer.start(answerTimeoutMs);
 }
 
 void TDeviceLink::Close()
 {
     ++generation;
+    answerTimer.stop();
     if (reader) {
         reader->Stop();
         reader->wait();
@@ -102,10 +108,18 @@ void TDeviceLink::Close()
 void TDeviceLink::StartReader()
 {
     const quint64 startedAt = generation;
-    reader = std::make_unique<Port1Comms>(*readHandle, receiveBuffer, connected, this, [this, startedAt] {
+    // Both calls are queued to this thread; one that arrives after a close belongs to a link that is gone.
+    const auto handOver = [this, startedAt] {
+        if (startedAt != generation)
+            return;
+        answerTimer.stop();
+        handleInputReport();
+    };
+    const auto lost = [this, startedAt] {
         if (startedAt == generation)
-            handleInputReport();
-    });
+            emit Lost();
+    };
+    reader = std::make_unique<Port1Comms>(*readHandle, receiveBuffer, connected, this, handOver, lost);
     // The reader spends its life blocked in a read, so it runs at the lowest ordinary priority. Not IdlePriority:
     // on Linux that is SCHED_IDLE, which a busy machine may starve while the GUI waits on the next report.
     reader->start(QThread::LowestPriority);

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -24,6 +25,9 @@ QByteArray ProgramModeIdentifier(); // revision 0001: the controller is being re
 QByteArray AnyRevisionIdentifier(); // the prefix alone
 
 enum class ConnectResult { Ready, ProgramMode, NotFound };
+
+// The window's wait for each answer before it reports the controller silent.
+constexpr int kAnswerTimeoutMs = 3000;
 
 class TDeviceLink : public QObject
 {
@@ -51,12 +55,28 @@ public:
     // also from inside the report handler.
     void Close();
 
+    // How long an answer may take after a report was sent before Silent is emitted; 0 waits without end.
+    void SetAnswerTimeout(int milliseconds) { answerTimeoutMs = milliseconds; }
+    // A report was sent and its answer has not arrived yet.
+    bool AwaitingAnswer() const { return answerTimer.isActive(); }
+    // Discovery considers only the interface at this path; empty for all.
+    void SetDevicePath(const QByteArray& path) { devicePath = path; }
+
+signals:
+    // The reader found the device gone; Connected is 0 already.
+    void Lost();
+    // No answer came within the answer time-out.
+    void Silent();
+
 private:
     void StartReader();
 
     HidPort& port;
     uint8_t* receiveBuffer;
     std::function<void()> handleInputReport;
+    QByteArray devicePath;
+    int answerTimeoutMs = kAnswerTimeoutMs;
+    QTimer answerTimer;
     std::unique_ptr<HidDevice> writeHandle;
     std::unique_ptr<HidDevice> readHandle;
     std::unique_ptr<Port1Comms> reader;

@@ -60,6 +60,11 @@ void TDeviceProtocol::StartSignalStrength()
     StartOperation(ProtocolStates::SignalIdentify);
 }
 
+void TDeviceProtocol::StartIdentify()
+{
+    StartOperation(ProtocolStates::IdentifyOnly);
+}
+
 void TDeviceProtocol::StartOperation(int32_t startState)
 {
     // Bytes 2..64 still hold the previous report's tail; the controller ignores them in an identify report.
@@ -73,7 +78,7 @@ void TDeviceProtocol::HandleInputReport()
 {
     using namespace ProtocolStates;
     const int32_t state = ProtocolState;
-    if (state == WriteIdentify || state == ReadIdentify || state == SignalIdentify)
+    if (state == WriteIdentify || state == ReadIdentify || state == SignalIdentify || state == IdentifyOnly)
         CheckIdentity();
     else if (state >= WriteFirst && state <= WriteLast)
         WriteStep();
@@ -82,6 +87,23 @@ void TDeviceProtocol::HandleInputReport()
     else if (state == SignalReply)
         Host.ShowSignalStrength(ReceiveBuffer[kSignalByte]);
     // Every other state drops the report.
+}
+
+Operation TDeviceProtocol::CurrentOperation() const
+{
+    using namespace ProtocolStates;
+    if (ProtocolState >= WriteIdentify && ProtocolState <= WriteLast)
+        return Operation::Write;
+    if (ProtocolState >= ReadIdentify && ProtocolState <= ReadLast)
+        return Operation::Read;
+    if (ProtocolState == SignalIdentify || ProtocolState == SignalReply)
+        return Operation::Signal;
+    return ProtocolState == IdentifyOnly ? Operation::Identify : Operation::None;
+}
+
+bool TDeviceProtocol::OperationInProgress() const
+{
+    return CurrentOperation() != Operation::None && ProtocolState != ProtocolStates::SignalReply;
 }
 
 void TDeviceProtocol::CheckIdentity()
@@ -94,10 +116,10 @@ void TDeviceProtocol::CheckIdentity()
             return;
         }
     }
-    const QString version = FromAnsi(FieldBytes(reply + kVersionStart, std::size_t(kReportSize - kVersionStart)));
-    const qint32 serial = qFromLittleEndian<qint32>(reply + kSerialStart);
-    Host.AppendLog(QStringLiteral("Dedudev Version:") + version);
-    Host.AppendLog(QStringLiteral("Serial Number: ") + QString::number(serial));
+    Version = FromAnsi(FieldBytes(reply + kVersionStart, std::size_t(kReportSize - kVersionStart)));
+    SerialNumber = qFromLittleEndian<qint32>(reply + kSerialStart);
+    Host.AppendLog(QStringLiteral("Dedudev Version:") + Version);
+    Host.AppendLog(QStringLiteral("Serial Number: ") + QString::number(SerialNumber));
 
     ChunkNumber = 0;
     EntryIndex = 0;
@@ -110,6 +132,9 @@ void TDeviceProtocol::CheckIdentity()
     case ProtocolStates::ReadIdentify:
         SendReadRequest(Command::ReadFirst);
         ProtocolState = ProtocolStates::ReadFirst;
+        break;
+    case ProtocolStates::IdentifyOnly:
+        ProtocolState = ProtocolStates::Idle;
         break;
     default:
         FrameReport(TransmitBuffer, Command::SignalQuery, ChunkNumber);

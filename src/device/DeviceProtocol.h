@@ -23,7 +23,8 @@ public:
 };
 
 // Protocol states: 0 idle; 1, 30, 60 waiting for the identity reply of a write, read or signal query; 2..21 the
-// write sequence; 32..49 the read sequence; 61 showing signal replies. Every other value drops reports.
+// write sequence; 32..49 the read sequence; 61 showing signal replies; 70 waiting for the identity reply alone.
+// Every other value drops reports.
 namespace ProtocolStates {
 constexpr int32_t Idle = 0;
 constexpr int32_t WriteIdentify = 1;
@@ -34,7 +35,11 @@ constexpr int32_t ReadFirst = 32;
 constexpr int32_t ReadLast = 49;
 constexpr int32_t SignalIdentify = 60;
 constexpr int32_t SignalReply = 61;
+constexpr int32_t IdentifyOnly = 70;
 } // namespace ProtocolStates
+
+// The operation a state belongs to.
+enum class Operation { None, Write, Read, Signal, Identify };
 
 class TDeviceProtocol
 {
@@ -46,15 +51,25 @@ public:
     void StartWrite();
     void StartRead();
     void StartSignalStrength();
+    // The identity exchange alone: the reply is checked and logged, and nothing follows it.
+    void StartIdentify();
 
     // One protocol step for the report in ReceiveBuffer; the reader thread fills ReceiveBuffer just before.
     void HandleInputReport();
+
+    Operation CurrentOperation() const;
+    // From the identify report until the operation's last answer or refusal. Listening for signal values after
+    // the query was answered (state 61) is not an operation in progress.
+    bool OperationInProgress() const;
 
     TReport TransmitBuffer {}; // one buffer for the window's life: bytes a step does not write keep their value
     TReport ReceiveBuffer {};
     int32_t ProtocolState = 0;
     uint8_t ChunkNumber = 0;
     int32_t EntryIndex = 0;
+    // What the last accepted identity reply said.
+    QString Version;
+    int32_t SerialNumber = 0;
 
 private:
     void StartOperation(int32_t startState);

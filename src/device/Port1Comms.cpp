@@ -7,12 +7,13 @@
 #include <memory>
 
 Port1Comms::Port1Comms(HidDevice& readHandle, uint8_t* receiveBuffer, std::atomic<uint8_t>& connected,
-    QObject* guiContext, std::function<void()> handOver)
+    QObject* guiContext, std::function<void()> handOver, std::function<void()> lost)
     : readHandle(readHandle)
     , receiveBuffer(receiveBuffer)
     , connected(connected)
     , guiContext(guiContext)
     , handOver(std::move(handOver))
+    , lost(std::move(lost))
 {
 }
 
@@ -34,6 +35,7 @@ void Port1Comms::run()
         if (count < 0) {
             // The device failed or is gone: the link is down and the GUI side releases the handles later.
             connected = 0;
+            QMetaObject::invokeMethod(guiContext, lost, Qt::QueuedConnection);
             break;
         }
         if (count == 0)

@@ -21,9 +21,10 @@ public:
     static constexpr int kHandOverPollMs = 20;
 
     // handOver is called on `guiContext`'s thread for each report, after the report has been copied into
-    // receiveBuffer. readHandle, receiveBuffer and connected must outlive the thread.
+    // receiveBuffer; lost is called there once when a read fails. readHandle, receiveBuffer and connected must
+    // outlive the thread.
     Port1Comms(HidDevice& readHandle, uint8_t* receiveBuffer, std::atomic<uint8_t>& connected, QObject* guiContext,
-        std::function<void()> handOver);
+        std::function<void()> handOver, std::function<void()> lost);
     ~Port1Comms() override;
 
     // Asks the loop to end; it does within one read or hand-over poll. Join with wait().
@@ -40,6 +41,7 @@ private:
     std::atomic<uint8_t>& connected;
     QObject* guiContext;
     std::function<void()> handOver;
+    std::function<void()> lost;
     std::atomic<bool> stopRequested { false };
     TReport readBuffer {};
 };

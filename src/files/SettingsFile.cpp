@@ -1,6 +1,7 @@
 #include "files/SettingsFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstring>
@@ -18,6 +19,17 @@ QByteArray Header()
     return header;
 }
 
+// A path that names a pipe, a socket, a device or a folder, also through a symbolic link, which QFileInfo follows.
+bool IsSpecialFile(const QString& path, QString* errorText)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return false;
+    if (errorText)
+        *errorText = QStringLiteral("not a regular file");
+    return true;
+}
+
 bool WriteAll(QSaveFile& file, const char* data, qint64 size)
 {
     // QSaveFile commits after a short write without noticing, so every count is checked here. The file is
@@ -26,6 +38,21 @@ bool WriteAll(QSaveFile& file, const char* data, qint64 size)
 }
 
 } // namespace
+
+QString LoadOutcomeText(LoadOutcome outcome)
+{
+    switch (outcome) {
+    case LoadOutcome::IncompatibleTitle:
+        return QStringLiteral("Incompatible data file.");
+    case LoadOutcome::LaterFormat:
+        return QStringLiteral("The file uses a later data format.\r\nCannot load");
+    case LoadOutcome::Error:
+        return QStringLiteral("Error Opening File.");
+    case LoadOutcome::Loaded:
+        break;
+    }
+    return QString();
+}
 
 QByteArray SettingsFileImage(const TConfigBlock& config)
 {
@@ -56,6 +83,9 @@ LoadOutcome ParseSettingsImage(const QByteArray& image, TConfigBlock& config)
 
 LoadOutcome LoadSettingsFile(const QString& path, TConfigBlock& config, QString* errorText)
 {
+    // Judged before the open, which would block on a pipe that no one writes to.
+    if (IsSpecialFile(path, errorText))
+        return LoadOutcome::Error;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (errorText)
@@ -76,6 +106,9 @@ LoadOutcome LoadSettingsFile(const QString& path, TConfigBlock& config, QString*
 
 bool SaveSettingsFile(const QString& path, const TConfigBlock& config, QString* errorText)
 {
+    // QSaveFile itself writes through a symbolic link to a regular file.
+    if (IsSpecialFile(path, errorText))
+        return false;
     QSaveFile file(path);
     const QByteArray header = Header();
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, header.constData(), header.size())

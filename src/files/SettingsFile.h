@@ -18,6 +18,10 @@ enum class LoadOutcome {
     Error,             // the file cannot be read or its body is incomplete
 };
 
+// The operator's message for an outcome other than Loaded.
+QString LoadOutcomeText(LoadOutcome outcome);
+inline const QString kSaveErrorText = QStringLiteral("Error Saving File.");
+
 // The 1884 bytes of a settings file holding `config`.
 QByteArray SettingsFileImage(const TConfigBlock& config);
 
@@ -25,10 +29,13 @@ QByteArray SettingsFileImage(const TConfigBlock& config);
 // Bytes after the body are ignored.
 LoadOutcome ParseSettingsImage(const QByteArray& image, TConfigBlock& config);
 
-// Reads and judges the file at `path`; `config` changes only on Loaded. A file that cannot be opened or read
-// gives Error, with the reason in `errorText` when given.
+// Reads and judges the file at `path`; `config` changes only on Loaded. A file that cannot be opened or read, or
+// that is not a regular file (a pipe or a device would block or never end), gives Error, with the reason in
+// `errorText` when given.
 LoadOutcome LoadSettingsFile(const QString& path, TConfigBlock& config, QString* errorText = nullptr);
 
 // Writes the file through a temporary file that replaces `path` only once every byte was written, so a failed
-// save leaves an existing file as it was. Returns false, with the reason in `errorText`, on any failure.
+// save leaves an existing file as it was. A symbolic link is saved through, replacing the file it points to. A
+// path that names something other than a regular file is refused: the rename would put a file in its place.
+// Returns false, with the reason in `errorText`, on any failure.
 bool SaveSettingsFile(const QString& path, const TConfigBlock& config, QString* errorText = nullptr);

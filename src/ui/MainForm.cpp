@@ -32,7 +32,21 @@ TMainForm::TMainForm(QWidget* parent, HidPort* port)
         m_ownedPort = std::make_unique<HidapiPort>();
         port = m_ownedPort.get();
     }
-    m_link = std::make_unique<TDeviceLink>(*port, Protocol.ReceiveBuffer.data(), [this] { Protocol.HandleInputReport(); });
+    m_link = std::make_unique<TDeviceLink>(*port, Protocol.ReceiveBuffer.data(), [this] {
+        Protocol.HandleInputReport();
+        UpdateDeviceCommands();
+    });
+    connect(m_link.get(), &TDeviceLink::Lost, this, [this] {
+        // An unplug while nothing is under way stays silent; the next command discovers again.
+        const bool unfinished = Protocol.OperationInProgress() || m_link->AwaitingAnswer();
+        m_link->Close();
+        if (unfinished)
+            EndUnfinishedOperation(QStringLiteral("QUILMOX was disconnected."));
+    });
+    connect(m_link.get(), &TDeviceLink::Silent, this, [this] {
+        m_link->Close();
+        EndUnfinishedOperation(QStringLiteral("QUILMOX stopped answering."));
+    });
     OpenDialog1.Filter = SaveDialog1.Filter = QStringLiteral("Data Files (*.dat);;All Files (*)");
     SaveDialog1.DefaultExt = QStringLiteral("dat");
     BuildLayout();
@@ -165,7 +179,7 @@ void TMainForm::SaveDataFile()
         return;
     if (!SaveSettingsFile(SaveDialog1.FileName, Config)) {
         // No snapshot: the settings are not on disk, so closing must still ask.
-        MessageDlg(QStringLiteral("Error Saving File."), TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
+        ShowError(kSaveErrorText);
         Log(QStringLiteral("File Error:"));
         Log(SaveDialog1.FileName);
         return;
@@ -177,27 +191,24 @@ void TMainForm::SaveDataFile()
 
 void TMainForm::LoadDataFile()
 {
-    if (!OpenDialog1.Execute(this))
-        return;
-    const auto errorBox = [](const QString& text) { MessageDlg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0); };
-    switch (LoadSettingsFile(OpenDialog1.FileName, Config)) {
-    case LoadOutcome::Loaded:
+    if (OpenDialog1.Execute(this))
+        LoadFile(OpenDialog1.FileName);
+}
+
+void TMainForm::LoadFile(const QString& fileName)
+{
+    const LoadOutcome outcome = LoadSettingsFile(fileName, Config);
+    if (outcome == LoadOutcome::Loaded) {
         PresentConfig();
         TakeSnapshot();
         Log(QStringLiteral("File Loaded:"));
-        Log(OpenDialog1.FileName);
-        break;
-    case LoadOutcome::IncompatibleTitle:
-        errorBox(QStringLiteral("Incompatible data file."));
-        break;
-    case LoadOutcome::LaterFormat:
-        errorBox(QStringLiteral("The file uses a later data format.\r\nCannot load"));
-        break;
-    case LoadOutcome::Error:
-        errorBox(QStringLiteral("Error Opening File."));
+        Log(fileName);
+        return;
+    }
+    ShowError(LoadOutcomeText(outcome));
+    if (outcome == LoadOutcome::Error) {
         Log(QStringLiteral("File Error:"));
-        Log(OpenDialog1.FileName);
-        break;
+        Log(fileName);
     }
 }
 
@@ -253,12 +264,14 @@ void TMainForm::WriteButtonClick()
     CollectForm();
     if (ConnectDevice() == ConnectResult::Ready)
         Protocol.StartWrite();
+    UpdateDeviceCommands();
 }
 
 void TMainForm::ReadButtonClick()
 {
     if (ConnectDevice() == ConnectResult::Ready)
         Protocol.StartRead();
+    UpdateDeviceCommands();
 }
 
 void TMainForm::SignalStrengthButtonClick()
@@ -277,6 +290,36 @@ void TMainForm::RequestSignalStrength()
 {
     if (ConnectDevice() == ConnectResult::Ready)
         Protocol.StartSignalStrength();
+    UpdateDeviceCommands();
+}
+
+void TMainForm::UpdateDeviceCommands()
+{
+    const bool idle = !Protocol.OperationInProgress();
+    for (QPushButton* button : { WriteButton, ReadButton, SignalStrengthButton })
+        button->setEnabled(idle);
+    if (m_signalStrengthForm)
+        m_signalStrengthForm->RefreshButton->setEnabled(idle);
+    if (idle)
+        unsetCursor();
+    else
+        setCursor(Qt::BusyCursor);
+}
+
+void TMainForm::EndUnfinishedOperation(const QString& text)
+{
+    const Operation operation = Protocol.CurrentOperation();
+    Protocol.ProtocolState = ProtocolStates::Idle;
+    UpdateDeviceCommands();
+    if (operation == Operation::None)
+        return;
+    ShowError(text);
+    if (operation == Operation::Write)
+        Log(QStringLiteral("Write not completed."));
+    else if (operation == Operation::Read)
+        Log(QStringLiteral("Read not completed."));
+    else
+        Log(QStringLiteral("Signal strength not completed."));
 }
 
 ConnectResult TMainForm::ConnectDevice()

@@ -48,9 +48,10 @@ public:
     void CollectForm();
     void PresentConfig() override;
 
-    // Settings files.
+    // Settings files. LoadFile is Load File after its dialog: the same checks, boxes and log lines.
     void SaveDataFile();
     void LoadDataFile();
+    void LoadFile(const QString& fileName);
 
     // Appends one line to the log.
     void Log(const QString& line);
@@ -83,6 +84,8 @@ public:
     // The device link: discovery with its boxes, and the signal-strength request.
     ConnectResult ConnectDevice();
     void RequestSignalStrength();
+    // The device commands are offered only while no operation is in progress.
+    void UpdateDeviceCommands();
 
     // The protocol's host.
     void SendReport(const TReport& report) override;
@@ -144,6 +147,8 @@ private:
     void ConnectHandlers();
 
     void SetCheckGroup(int group, bool checked);
+    // An operation that lost its controller ends at once: state 0, the box, and a log line naming it.
+    void EndUnfinishedOperation(const QString& text);
 
     QPointer<TSignalStrengthForm> m_signalStrengthForm;
     THelpSystem m_help;
