@@ -23,6 +23,10 @@ struct TCheckGroupRow
     QRect Geometry;
     int TabOrder; // among the page's own tab stops
     TFlagField Field;
+    // What assistive technology calls the boxes ("%1" is the number) and the two buttons.
+    const char* BoxName;
+    const char* AllName;
+    const char* NoneName;
 };
 
 enum CheckGroup {
@@ -45,6 +49,7 @@ struct TCommandRow
 {
     const char* Name; // On -> OutputOnEdit5, OutputOnJvCheckBox5
     const char* LabelCaption;
+    const char* SpokenName; // "Output 5 on command word", "Output 5 on command enabled"
     int Top; // of the edit; the label stands 3 pixels lower and the check box 2
     TWordField Words;
     TFlagField Enabled;
@@ -82,6 +87,7 @@ constexpr int kMessageLimit = 509;
 struct TTextEditRow
 {
     const char* Name;
+    const char* AccessibleName;
     QRect Geometry;
     int TypingLimit;
     std::size_t Offset; // of the field in the block

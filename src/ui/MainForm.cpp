@@ -10,18 +10,34 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTabWidget>
 
 TMainForm* MainForm = nullptr;
+
+Q_LOGGING_CATEGORY(lcHelp, "parlowen.help", QtWarningMsg)
 
 namespace {
 
 const QString kTitle = QStringLiteral("QUILMOX Parlowen");
 const QString kVersion = QStringLiteral("1.01");
+const QString kFolderKey = QStringLiteral("Files/LastFolder");
+
+// The one local file a drag carries, or an empty string.
+QString DroppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.constFirst().isLocalFile() ? urls.constFirst().toLocalFile() : QString();
+}
 
 } // namespace
 
@@ -51,6 +67,15 @@ TMainForm::TMainForm(QWidget* parent, HidPort* port)
     SaveDialog1.DefaultExt = QStringLiteral("dat");
     BuildLayout();
     ConnectHandlers();
+    SetFileFolder(QSettings().value(kFolderKey, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                      .toString());
+    // A settings file dropped anywhere on the window loads, also over the text controls, which would otherwise
+    // take its address as text.
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FormCreate();
@@ -85,6 +110,14 @@ void TMainForm::ConnectHandlers()
         connect(CheckAllButtons[g], &QPushButton::clicked, this, checkHandlers[g].first);
         connect(CheckNoneButtons[g], &QPushButton::clicked, this, checkHandlers[g].second);
     }
+
+    // Keys as people expect them; the buttons keep their captions.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &TMainForm::SaveButtonClick);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &TMainForm::LoadButtonClick);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {
+        if (!HelpButton->isHidden())
+            HelpButtonClick();
+    });
 }
 
 void TMainForm::SetSignalStrengthForm(TSignalStrengthForm* form)
@@ -187,6 +220,7 @@ void TMainForm::SaveDataFile()
     TakeSnapshot();
     Log(QStringLiteral("File Saved:"));
     Log(SaveDialog1.FileName);
+    RememberFolderOf(SaveDialog1.FileName);
 }
 
 void TMainForm::LoadDataFile()
@@ -203,6 +237,7 @@ void TMainForm::LoadFile(const QString& fileName)
         TakeSnapshot();
         Log(QStringLiteral("File Loaded:"));
         Log(fileName);
+        RememberFolderOf(fileName);
         return;
     }
     ShowError(LoadOutcomeText(outcome));
@@ -210,6 +245,49 @@ void TMainForm::LoadFile(const QString& fileName)
         Log(QStringLiteral("File Error:"));
         Log(fileName);
     }
+}
+
+void TMainForm::SetFileFolder(const QString& folder)
+{
+    OpenDialog1.Directory = SaveDialog1.Directory = folder;
+}
+
+void TMainForm::RememberFolderOf(const QString& fileName)
+{
+    const QString folder = QFileInfo(fileName).absolutePath();
+    SetFileFolder(folder);
+    QSettings().setValue(kFolderKey, folder);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const QString fileName = DroppedFile(event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    LoadFile(fileName);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!DroppedFile(drop->mimeData()).isEmpty()) {
+            if (type == QEvent::Drop)
+                dropEvent(drop);
+            else
+                drop->acceptProposedAction();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TMainForm::SetCheckGroup(int group, bool checked)
@@ -365,10 +443,18 @@ void TMainForm::HelpButtonClick()
 
 void TMainForm::InitHelp()
 {
-    // The help file lies beside the executable; the full path makes help work from any working directory.
-    HelpFilePath = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("parlowen.chm"));
-    if (!m_help.Initialize(HelpFilePath))
-        HelpButton->hide();
+    // Beside the executable in a build, in ../share/parlowen once installed; the full path makes help work from
+    // any working directory.
+    const QDir folder(QCoreApplication::applicationDirPath());
+    HelpFilePath = folder.absoluteFilePath(QStringLiteral("parlowen.chm"));
+    if (!QFileInfo::exists(HelpFilePath))
+        HelpFilePath = QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/parlowen/parlowen.chm")));
+    if (m_help.Initialize(HelpFilePath)) {
+        qCInfo(lcHelp, "help file: %s", qUtf8Printable(HelpFilePath));
+        return;
+    }
+    qCInfo(lcHelp, "no help file found beside %s or in ../share/parlowen", qUtf8Printable(folder.path()));
+    HelpButton->hide();
 }
 
 void TMainForm::CloseHelp()

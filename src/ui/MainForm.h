@@ -136,6 +136,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Building the pages (MainFormLayout.cpp).
@@ -147,6 +150,9 @@ private:
     void ConnectHandlers();
 
     void SetCheckGroup(int group, bool checked);
+    // Both file dialogs start in the folder of the last file loaded or saved, in this run and the next.
+    void SetFileFolder(const QString& folder);
+    void RememberFolderOf(const QString& fileName);
     // An operation that lost its controller ends at once: state 0, the box, and a log line naming it.
     void EndUnfinishedOperation(const QString& text);
 

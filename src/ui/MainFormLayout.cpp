@@ -4,17 +4,20 @@
 #include "ui/controls/JvCheckBox.h"
 #include "ui/controls/LimitedEdit.h"
 #include "ui/controls/LimitedMemo.h"
+#include "ui/GroupBoxStyle.h"
 #include "ui/MainForm.h"
 
-#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -27,16 +30,23 @@ struct TLabelRow
     const char* Name;
     const char* Caption;
     QPoint Place;
+    const char* Buddy; // the control the label names
 };
 
 const TLabelRow kMessagePageLabels[] = {
-    { "Label97", "Message:", { 28, 13 } },
-    { "Label98", "Phone Number:", { 268, 13 } },
-    { "Label99", "Device Name:", { 268, 59 } },
-    { "Label100", "Password:", { 268, 103 } },
-    { "Label102", "Request Status", { 28, 154 } },
-    { "Label101", "Inhibit Input", { 266, 154 } },
+    { "Label97", "Message:", { 28, 13 }, "SMSMessageMemo" },
+    { "Label98", "Phone Number:", { 268, 13 }, "PhoneNumberEdit" },
+    { "Label99", "Device Name:", { 268, 59 }, "DeviceNameEdit" },
+    { "Label100", "Password:", { 268, 103 }, "PasswordEdit" },
+    { "Label102", "Request Status", { 28, 154 }, "RequestStatusEdit" },
+    { "Label101", "Inhibit Input", { 266, 154 }, "InhibitInputCSpinEdit" },
 };
+
+// What the help says of the settings whose names alone do not say what they do.
+const char* const kInhibitInputDescription = "The number of the controller's inhibit input, 0 to 16.";
+const char* const kPulsePeriodDescription = "How long the Pulse command keeps the output switched, 10 to 65000.";
+const char* const kRequestStatusDescription
+    = "The request-status keyword, at most 15 characters; the Request Status box enables it.";
 
 struct TPanelButtonRow
 {
@@ -63,30 +73,43 @@ template <typename T> T* Named(T* widget, const QString& name)
     return widget;
 }
 
+// The output groups repeat six captions sixteen times: each caption is measured once, which also spares polishing
+// the labels of the pages not on show.
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, QPoint place)
 {
+    static QHash<QString, QSize> sizes;
     auto* label = Named(new QLabel(caption, parent), name);
-    label->move(place);
-    label->adjustSize();
+    auto size = sizes.constFind(caption);
+    if (size == sizes.constEnd())
+        size = sizes.insert(caption, label->sizeHint());
+    label->setGeometry(QRect(place, *size));
     return label;
 }
 
-// A group box drawn with its caption set into the frame's top line, so that controls placed just under the
-// caption stay inside the frame.
+void Describe(QWidget* control, const char* name, const char* description = nullptr)
+{
+    control->setAccessibleName(QString::fromLatin1(name));
+    if (description) {
+        control->setAccessibleDescription(QString::fromLatin1(description));
+        control->setToolTip(QString::fromLatin1(description));
+    }
+}
+
+// Caption-less check boxes are placed 13 pixels wide; a style whose indicator is wider would cut it off.
+QRect FitIndicator(const QWidget* check, QRect place)
+{
+    const QStyle* style = check->style();
+    place.setWidth(std::max(place.width(), style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check)));
+    place.setHeight(std::max(place.height(), style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, check)));
+    return place;
+}
+
 QGroupBox* AddGroupBox(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
 {
+    // One style for all twenty-one boxes; the application keeps it until it ends.
+    static TGroupBoxStyle* const style = new TGroupBoxStyle;
     auto* box = Named(new QGroupBox(caption, parent), name);
-    // A style sheet resolves the font of the box and its controls afresh, so it names the window's font too.
-    // The same sheet serves all twenty-one boxes.
-    static const QString styleSheet = [] {
-        const QFontInfo font(ToolkitFont());
-        return QStringLiteral("* { font-family: \"%1\"; font-size: %2px; }"
-                              "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-                              "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }")
-            .arg(font.family())
-            .arg(font.pixelSize());
-    }();
-    box->setStyleSheet(styleSheet);
+    box->setStyle(style);
     box->setGeometry(geometry);
     return box;
 }
@@ -132,25 +155,24 @@ void TMainForm::BuildLayout()
     Panel1->setFixedHeight(kPanelHeight);
     layout->addWidget(Panel1);
     BuildButtonPanel();
-
-    // The layout keeps "Outputs 1 - 8" active; FormCreate turns to the first page.
-    PageControl1->setCurrentIndex(2);
+    PageControl1->tabBar()->setAccessibleName(QStringLiteral("Pages"));
 }
 
 void TMainForm::BuildMessagePage(QWidget* page)
 {
+    std::vector<QLabel*> labels;
     for (const TLabelRow& row : kMessagePageLabels)
-        AddLabel(page, QString::fromLatin1(row.Name), QString::fromLatin1(row.Caption), row.Place);
+        labels.push_back(AddLabel(page, QString::fromLatin1(row.Name), QString::fromLatin1(row.Caption), row.Place));
 
     SMSMessageMemo = Named(new TLimitedMemo(kMessageLimit, page), QStringLiteral("SMSMessageMemo"));
     SMSMessageMemo->setGeometry(28, 32, 217, 97);
-    SMSMessageMemo->setPlainText(QStringLiteral("Memo1"));
+    Describe(SMSMessageMemo, "Message");
 
     auto addTextEdit = [&](TextEdit which) {
         const TTextEditRow& row = kTextEdits[which];
         auto* edit = Named(new TLimitedEdit(row.TypingLimit, page), QString::fromLatin1(row.Name));
         edit->setGeometry(row.Geometry);
-        edit->setText(which == RequestStatusText ? QStringLiteral("OutputOnEdit1") : edit->objectName());
+        Describe(edit, row.AccessibleName, which == RequestStatusText ? kRequestStatusDescription : nullptr);
         TextEdits[which] = edit;
     };
     addTextEdit(DeviceNameText);
@@ -165,20 +187,27 @@ void TMainForm::BuildMessagePage(QWidget* page)
     QPalette logPalette = LogMemo->palette();
     logPalette.setColor(QPalette::Base, logPalette.color(QPalette::Button));
     LogMemo->setPalette(logPalette);
+    Describe(LogMemo, "Log");
 
     ClearButton = Named(new QPushButton(QStringLiteral("Clear"), page), QStringLiteral("ClearButton"));
     ClearButton->setGeometry(576, 338, 75, 25);
     ClearButton->setAutoDefault(false);
+    Describe(ClearButton, "Clear log");
 
     addTextEdit(PasswordText);
     InhibitInputCSpinEdit
         = Named(new TCSpinEdit(kInhibitInputMin, kInhibitInputMax, page), QStringLiteral("InhibitInputCSpinEdit"));
     InhibitInputCSpinEdit->setGeometry(340, 151, 49, 22);
+    Describe(InhibitInputCSpinEdit, "Inhibit input", kInhibitInputDescription);
     addTextEdit(RequestStatusText);
 
     RequestStatusJvCheckBox = Named(new TJvCheckBox(page), QStringLiteral("RequestStatusJvCheckBox"));
-    RequestStatusJvCheckBox->setGeometry(108, 153, 13, 17);
+    RequestStatusJvCheckBox->setGeometry(FitIndicator(RequestStatusJvCheckBox, QRect(108, 153, 13, 17)));
     RequestStatusJvCheckBox->AddLinkedControl(TextEdits[RequestStatusText]);
+    Describe(RequestStatusJvCheckBox, "Request status enabled");
+
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setBuddy(page->findChild<QWidget*>(QString::fromLatin1(kMessagePageLabels[i].Buddy)));
 }
 
 void TMainForm::BuildCheckGroup(int group, QWidget* page)
@@ -191,16 +220,18 @@ void TMainForm::BuildCheckGroup(int group, QWidget* page)
         auto* check = Named(new TJvCheckBox(box), prefix + QStringLiteral("JvCheckBox%1").arg(k));
         check->setText(QString::number(k));
         check->setGeometry(CheckGroupBoxGeometry(k));
+        check->setAccessibleName(QString::fromLatin1(row.BoxName).arg(k));
         CheckGroupBoxes[group][k - 1] = check;
     }
-    auto addButton = [&](const char* suffix, const char* caption, QRect place) {
+    auto addButton = [&](const char* suffix, const char* caption, QRect place, const char* spoken) {
         auto* button = Named(new QPushButton(QString::fromLatin1(caption), box), prefix + QString::fromLatin1(suffix));
         button->setGeometry(place);
         button->setAutoDefault(false);
+        Describe(button, spoken);
         return button;
     };
-    CheckAllButtons[group] = addButton("CheckAllButton", row.AllCaption, CheckAllButtonGeometry());
-    CheckNoneButtons[group] = addButton("CheckNoneButton", row.NoneCaption, CheckNoneButtonGeometry());
+    CheckAllButtons[group] = addButton("CheckAllButton", row.AllCaption, CheckAllButtonGeometry(), row.AllName);
+    CheckNoneButtons[group] = addButton("CheckNoneButton", row.NoneCaption, CheckNoneButtonGeometry(), row.NoneName);
 }
 
 void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
@@ -214,28 +245,34 @@ void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
         AddLabel(box, QStringLiteral("Label%1").arg(++label), QString::fromLatin1(command.LabelCaption),
             QPoint(16, command.Top + 3));
     }
-    auto* period = AddLabel(box, QStringLiteral("Label%1").arg(++label), QStringLiteral("Pulse period"), { 16, 136 });
+    auto* period = Named(new QLabel(QStringLiteral("Pulse period"), box), QStringLiteral("Label%1").arg(++label));
     period->setWordWrap(true);
     period->setGeometry(16, 136, 36, 26); // wider than 30: fallback fonts run wider than Tahoma
     AddLabel(box, QStringLiteral("Label%1").arg(++label), QStringLiteral("Enabled"), { 143, 7 });
 
+    const QString spoken = QStringLiteral("Output %1 %2 command %3");
     for (int c = 0; c < kCommandCount; ++c) {
         const QString name = QStringLiteral("Output%1Edit%2").arg(QString::fromLatin1(kCommands[c].Name)).arg(n);
         auto* edit = Named(new TLimitedEdit(kCommandWordSize - 1, box), name);
         edit->setGeometry(kOutputEditGeometry.translated(0, kCommands[c].Top));
-        edit->setText(c == 0 ? QStringLiteral("OutputOnEdit1") : QStringLiteral("Edit1"));
+        edit->setAccessibleName(spoken.arg(n).arg(QString::fromLatin1(kCommands[c].SpokenName), QStringLiteral("word")));
         OutputEdits[c][n - 1] = edit;
     }
     for (int c = 0; c < kCommandCount; ++c) {
         const QString name = QStringLiteral("Output%1JvCheckBox%2").arg(QString::fromLatin1(kCommands[c].Name)).arg(n);
         auto* check = Named(new TJvCheckBox(box), name);
-        check->setGeometry(kOutputCheckLeft, kCommands[c].Top + 2, 13, 17);
+        check->setGeometry(FitIndicator(check, QRect(kOutputCheckLeft, kCommands[c].Top + 2, 13, 17)));
+        check->setAccessibleName(
+            spoken.arg(n).arg(QString::fromLatin1(kCommands[c].SpokenName), QStringLiteral("enabled")));
         check->AddLinkedControl(OutputEdits[c][n - 1]);
         OutputJvCheckBoxes[c][n - 1] = check;
     }
     auto* spin
         = Named(new TCSpinEdit(kPulsePeriodMin, kPulsePeriodMax, box), QStringLiteral("OutputPulseCSpinEdit%1").arg(n));
     spin->setGeometry(kPulsePeriodGeometry);
+    spin->setAccessibleName(QStringLiteral("Output %1 pulse period").arg(n));
+    spin->setAccessibleDescription(QString::fromLatin1(kPulsePeriodDescription));
+    spin->setToolTip(spin->accessibleDescription());
     OutputPulseCSpinEdits[n - 1] = spin;
     OutputJvCheckBoxes[kCommandCount - 1][n - 1]->AddLinkedControl(spin);
 }

@@ -5,6 +5,7 @@
 
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 
 TSignalStrengthForm* SignalStrengthForm = nullptr;
 
@@ -42,8 +43,13 @@ TSignalStrengthForm::TSignalStrengthForm(QWidget* parent)
     RefreshButton->setObjectName(QStringLiteral("RefreshButton"));
     RefreshButton->setGeometry(16, 88, 75, 25);
 
+    SignalStrenthAdvSmoothProgressBar->setAccessibleName(QStringLiteral("Signal strength"));
+    RefreshButton->setAccessibleName(QStringLiteral("Refresh signal strength"));
+    CloseButton->setAccessibleName(QStringLiteral("Close signal strength window"));
+
     connect(RefreshButton, &QPushButton::clicked, this, &TSignalStrengthForm::RefreshButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &TSignalStrengthForm::CloseButtonClick);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &TSignalStrengthForm::CloseButtonClick);
 }
 
 void TSignalStrengthForm::ShowSignalStrength(int value)

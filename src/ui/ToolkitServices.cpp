@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
 #include <QQueue>
@@ -90,7 +91,7 @@ TFileDialog::TFileDialog(TFileDialogKind kind)
 bool TFileDialog::Execute(QWidget* parent)
 {
     if (!gFileNames.isEmpty()) {
-        gAskedDialogs.append({ Kind, Filter, DefaultExt });
+        gAskedDialogs.append({ Kind, Filter, DefaultExt, Directory });
         const QString name = gFileNames.dequeue();
         if (name.isEmpty())
             return false;
@@ -104,8 +105,9 @@ bool TFileDialog::Execute(QWidget* parent)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(Kind == TFileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setDirectory(Directory);
     if (!FileName.isEmpty())
-        dialog.selectFile(FileName);
+        dialog.selectFile(QFileInfo(FileName).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     FileName = dialog.selectedFiles().constFirst();

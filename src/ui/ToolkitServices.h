@@ -38,6 +38,7 @@ public:
     TFileDialogKind Kind;
     QString Filter; // "Description (*.ext);;..."
     QString DefaultExt; // appended when the typed name has no extension; empty for none
+    QString Directory; // where the dialog starts
     QString FileName;
 };
 
@@ -57,6 +58,7 @@ struct TAskedDialog
     TFileDialogKind Kind;
     QString Filter;
     QString DefaultExt;
+    QString Directory;
 };
 
 void SetNextAnswer(int button);
