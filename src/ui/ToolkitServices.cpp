@@ -14,6 +14,8 @@ QQueue<int> gAnswers;
 QQueue<QString> gFileNames;
 QList<ToolkitScript::TAskedBox> gAskedBoxes;
 QList<ToolkitScript::TAskedDialog> gAskedDialogs;
+QStringList gUnanswered;
+bool gStrict = false;
 
 QMessageBox::Icon IconOf(TMsgDlgType kind)
 {
@@ -68,8 +70,12 @@ QFont ToolkitFont()
 
 int MessageDlg(const QString& text, TMsgDlgType kind, TMsgDlgButtons buttons, int /*helpContext*/)
 {
-    if (!gAnswers.isEmpty()) {
+    if (!gAnswers.isEmpty() || gStrict) {
         gAskedBoxes.append({ text, kind, buttons });
+        if (gAnswers.isEmpty()) {
+            gUnanswered.append(text);
+            return mrCancel;
+        }
         return gAnswers.dequeue();
     }
     QMessageBox box(IconOf(kind), CaptionOf(kind), text, QMessageBox::NoButton, QApplication::activeWindow());
@@ -90,9 +96,11 @@ TFileDialog::TFileDialog(TFileDialogKind kind)
 
 bool TFileDialog::Execute(QWidget* parent)
 {
-    if (!gFileNames.isEmpty()) {
+    if (!gFileNames.isEmpty() || gStrict) {
         gAskedDialogs.append({ Kind, Filter, DefaultExt, Directory });
-        const QString name = gFileNames.dequeue();
+        if (gFileNames.isEmpty())
+            gUnanswered.append(QStringLiteral("file dialog"));
+        const QString name = gFileNames.isEmpty() ? QString() : gFileNames.dequeue();
         if (name.isEmpty())
             return false;
         FileName = name;
@@ -116,6 +124,14 @@ bool TFileDialog::Execute(QWidget* parent)
 
 namespace ToolkitScript {
 
+void SetStrict(bool strict)
+{
+    gStrict = strict;
+}
+const QStringList& Unanswered()
+{
+    return gUnanswered;
+}
 void SetNextAnswer(int button)
 {
     gAnswers.enqueue(button);
@@ -139,6 +155,7 @@ void Reset()
     gFileNames.clear();
     gAskedBoxes.clear();
     gAskedDialogs.clear();
+    gUnanswered.clear();
 }
 
 } // namespace ToolkitScript

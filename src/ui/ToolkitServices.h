@@ -43,7 +43,8 @@ public:
 };
 
 // Scripted answers for tests. While answers are queued, boxes and dialogs are not shown: each call takes the
-// next answer and records what it was asked.
+// next answer and records what it was asked. In strict mode a box or dialog with no answer queued is not shown
+// either: it is recorded as unanswered and cancelled, so that a test fails at once instead of waiting on it.
 namespace ToolkitScript {
 
 struct TAskedBox
@@ -61,11 +62,14 @@ struct TAskedDialog
     QString Directory;
 };
 
+void SetStrict(bool strict);
 void SetNextAnswer(int button);
 // An empty name answers as a cancelled dialog.
 void SetNextFileName(const QString& fileName);
 const QList<TAskedBox>& AskedBoxes();
 const QList<TAskedDialog>& AskedDialogs();
+// Texts of boxes (and "file dialog") met in strict mode with no answer queued.
+const QStringList& Unanswered();
 // Forgets queued answers and everything asked.
 void Reset();
 

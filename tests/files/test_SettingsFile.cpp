@@ -1,29 +1,23 @@
-// The settings file: its byte image, the refusals, and saves that fail without harm.
-#include "../config/BlockImage.h"
+// The settings file: its byte image, every refusal, special files, and saves that fail without harm.
+#include "TestSupport.h"
 #include "files/SettingsFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
-#include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
-// A header built here from its parts: version, title bytes, zero fill to 36.
-QByteArray MakeHeader(qint32 version, const QByteArray& title)
+const QByteArray kTitle("QUILMOX Parlowen\0", 17);
+const QByteArray kBody(kConfigBlockSize, '\x11');
+
+QByteArray Header(qint32 version, const QByteArray& title)
 {
     QByteArray header(36, '\0');
     qToLittleEndian(version, header.data());
-    std::memcpy(header.data() + 4, title.constData(), std::min<qsizetype>(title.size(), 32));
-    return header;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return header.replace(4, title.size(), title);
 }
 
 QByteArray ReadFile(const QString& path)
@@ -32,39 +26,23 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const QByteArray kTitle("QUILMOX Parlowen\0", 17);
-const QByteArray kBody(kConfigBlockSize, '\x11');
-
 } // namespace
 
 class TestSettingsFile : public QObject
 {
     Q_OBJECT
-
     QTemporaryDir dir;
 
 private slots:
-    void savedDefaultFileImage()
+    void imageAndRoundTrip()
     {
-        const QString path = dir.filePath("default.dat");
-        QVERIFY(SaveSettingsFile(path, DefaultBlock()));
-        const QByteArray file = ReadFile(path);
-        QCOMPARE(file.size(), 1884);
-        QCOMPARE(file.left(4), QByteArray("\x01\x00\x00\x00", 4));
-        QCOMPARE(file.mid(4, 17), kTitle);
-        QCOMPARE(file.mid(21, 15), QByteArray(15, '\0'));
-        QCOMPARE(file.mid(36), Bytes(DefaultBlock()));
-    }
-
-    void saveThenLoadRestoresEveryByte()
-    {
-        TConfigBlock written {};
-        for (int i = 0; i < kConfigBlockSize; ++i)
-            BlockBytes(written)[i] = static_cast<uint8_t>(i * 7 + 3);
-        const QString path = dir.filePath("all-bytes.dat");
+        QRandomGenerator random(7);
+        TConfigBlock written = RandomToolBlock(random);
+        written.Padding[1] = 0xA5; // Padding travels with the file
+        const QString path = dir.filePath("saved.dat");
         QVERIFY(SaveSettingsFile(path, written));
-
-        TConfigBlock read = DefaultBlock();
+        QCOMPARE(ReadFile(path).toHex(' '), (Header(1, kTitle) + Bytes(written)).toHex(' '));
+        TConfigBlock read = Block(DefaultImage());
         QCOMPARE(LoadSettingsFile(path, read), LoadOutcome::Loaded);
         QCOMPARE(Bytes(read), Bytes(written));
     }
@@ -73,59 +51,61 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<LoadOutcome>("outcome");
-        QTest::newRow("version 1") << MakeHeader(1, kTitle) + kBody << LoadOutcome::Loaded;
-        QTest::newRow("version 0") << MakeHeader(0, kTitle) + kBody << LoadOutcome::Loaded;
-        QTest::newRow("version -1") << MakeHeader(-1, kTitle) + kBody << LoadOutcome::Loaded;
-        QTest::newRow("bytes after the body") << MakeHeader(1, kTitle) + kBody + "trailer" << LoadOutcome::Loaded;
-        QTest::newRow("junk after the title's NUL") << MakeHeader(1, kTitle + "junk") + kBody << LoadOutcome::Loaded;
-        QTest::newRow("empty file") << QByteArray() << LoadOutcome::IncompatibleTitle;
-        QTest::newRow("title in other case")
-            << MakeHeader(1, QByteArray("QUILMOX PARLOWEN\0", 17)) + kBody << LoadOutcome::IncompatibleTitle;
-        QTest::newRow("title without its NUL")
-            << MakeHeader(1, "QUILMOX Parlowen!") + kBody << LoadOutcome::IncompatibleTitle;
-        QTest::newRow("file ends inside the title") << MakeHeader(1, kTitle).left(12) << LoadOutcome::IncompatibleTitle;
-        QTest::newRow("version 2") << MakeHeader(2, kTitle) + kBody << LoadOutcome::LaterFormat;
-        QTest::newRow("version 2, wrong title")
-            << MakeHeader(2, "Another Tool\0") + kBody << LoadOutcome::IncompatibleTitle;
-        QTest::newRow("header of 36 bytes only") << MakeHeader(1, kTitle) << LoadOutcome::Error;
-        QTest::newRow("title, no full header") << MakeHeader(1, kTitle).left(25) << LoadOutcome::Error;
-        QTest::newRow("body of 1000 bytes") << MakeHeader(1, kTitle) + kBody.left(1000) << LoadOutcome::Error;
-        QTest::newRow("body one byte short") << MakeHeader(1, kTitle) + kBody.chopped(1) << LoadOutcome::Error;
+        QTest::newRow("version 0") << Header(0, kTitle) + kBody << LoadOutcome::Loaded;
+        QTest::newRow("version -1") << Header(-1, kTitle) + kBody << LoadOutcome::Loaded;
+        QTest::newRow("bytes after the body, junk after the title")
+            << Header(1, kTitle + "junk") + kBody + "trailer" << LoadOutcome::Loaded;
+        QTest::newRow("empty") << QByteArray() << LoadOutcome::IncompatibleTitle;
+        QTest::newRow("title in other case") << Header(1, "QUILMOX PARLOWEN") + kBody << LoadOutcome::IncompatibleTitle;
+        QTest::newRow("title without its NUL") << Header(1, "QUILMOX Parlowen!") + kBody << LoadOutcome::IncompatibleTitle;
+        QTest::newRow("ends inside the title") << Header(1, kTitle).left(20) << LoadOutcome::IncompatibleTitle;
+        QTest::newRow("version 2") << Header(2, kTitle) + kBody << LoadOutcome::LaterFormat;
+        QTest::newRow("version 2, wrong title") << Header(2, "Another Tool") + kBody << LoadOutcome::IncompatibleTitle;
+        QTest::newRow("header only") << Header(1, kTitle) << LoadOutcome::Error;
+        QTest::newRow("body one byte short") << Header(1, kTitle) + kBody.chopped(1) << LoadOutcome::Error;
     }
-
     void outcomes()
     {
         QFETCH(QByteArray, file);
         QFETCH(LoadOutcome, outcome);
         const QString path = dir.filePath("case.dat");
-        WriteFile(path, file);
-
-        const TConfigBlock before = DefaultBlock();
-        TConfigBlock config = before;
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(file) == file.size());
+        out.close();
+        TConfigBlock config = Block(DefaultImage());
         QCOMPARE(LoadSettingsFile(path, config), outcome);
-        if (outcome == LoadOutcome::Loaded)
-            QCOMPARE(Bytes(config), kBody);
-        else
-            QCOMPARE(Bytes(config), Bytes(before)); // a refused file changes nothing
+        QCOMPARE(Bytes(config), outcome == LoadOutcome::Loaded ? kBody : DefaultImage()); // a refusal changes nothing
     }
 
-    void missingFileIsAnError()
+    // A pipe is never opened (it would block until someone writes), and a save never puts a file in place of a
+    // pipe or a device, also through a symbolic link; a link to a regular file is saved through.
+    void specialFiles()
     {
-        TConfigBlock config = DefaultBlock();
+        const QString fifo = dir.filePath("fifo.dat"), toFifo = dir.filePath("to-fifo.dat");
+        const QString target = dir.filePath("target.dat"), toTarget = dir.filePath("to-target.dat");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, toFifo) && QFile::link(target, toTarget));
+        TConfigBlock config = Block(DefaultImage());
         QString reason;
-        QCOMPARE(LoadSettingsFile(dir.filePath("no-such.dat"), config, &reason), LoadOutcome::Error);
-        QVERIFY(!reason.isEmpty());
-        QCOMPARE(Bytes(config), Bytes(DefaultBlock()));
+        for (const QString& path : { fifo, toFifo, dir.path(), dir.filePath("missing.dat") }) {
+            QCOMPARE(LoadSettingsFile(path, config, &reason), LoadOutcome::Error);
+            QVERIFY(!reason.isEmpty());
+        }
+        QVERIFY(!SaveSettingsFile(fifo, config, &reason) && !SaveSettingsFile(toFifo, config));
+        QVERIFY(!SaveSettingsFile(dir.path(), config) && !SaveSettingsFile(dir.filePath("no/such/x.dat"), config));
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile() && QFileInfo(toFifo).isSymLink());
+        QVERIFY(SaveSettingsFile(toTarget, config));
+        QVERIFY(QFileInfo(toTarget).isSymLink());
+        QCOMPARE(ReadFile(target).mid(36), DefaultImage());
+        QCOMPARE(LoadOutcomeText(LoadOutcome::LaterFormat), QStringLiteral("The file uses a later data format.\r\nCannot load"));
     }
 
+    // The file system takes only 1000 bytes (a full disk or a quota, as root sees it too): the save fails and
+    // the file already there keeps its bytes; no temporary file is left.
     void failedSaveKeepsTheOldFile()
     {
-        // The file system refuses every byte past the 1000th (a full disk or a quota, as root sees it too):
-        // the save fails and the file already there keeps its bytes.
         const QString path = dir.filePath("kept.dat");
-        const QByteArray old = MakeHeader(1, kTitle) + kBody;
-        WriteFile(path, old);
-
+        QVERIFY(SaveSettingsFile(path, Block(kBody)));
         rlimit saved {};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -133,27 +113,12 @@ private slots:
         small.rlim_cur = 1000;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         QString reason;
-        const bool saved1 = SaveSettingsFile(path, DefaultBlock(), &reason);
+        const bool written = SaveSettingsFile(path, Block(DefaultImage()), &reason);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
-
-        QVERIFY(!saved1);
-        QVERIFY(!reason.isEmpty());
-        QCOMPARE(ReadFile(path), old);
+        QVERIFY(!written && !reason.isEmpty());
+        QCOMPARE(ReadFile(path).mid(36), kBody);
         QCOMPARE(QDir(dir.path()).entryList({ "kept.dat*" }, QDir::Files), QStringList { "kept.dat" });
-    }
-
-    void saveWhereNoFileCanBeFails()
-    {
-        QString reason;
-        QVERIFY(!SaveSettingsFile(dir.filePath("missing/folder/x.dat"), DefaultBlock(), &reason));
-        QVERIFY(!reason.isEmpty());
-        QVERIFY(!QFile::exists(dir.filePath("missing/folder/x.dat")));
-
-        const QString folder = dir.filePath("a-folder.dat");
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(!SaveSettingsFile(folder, DefaultBlock()));
-        QVERIFY(QFileInfo(folder).isDir());
     }
 };
 

@@ -1,47 +1,31 @@
-// Help as the main window sees it: the Help button shows only when the help file beside the executable opens, a
-// click shows the default topic in one help window, and closing the main window closes it. This test runs from a
-// folder of its own, so the help file it places beside itself is seen by no other test.
-#include "EmulatedController.h"
-#include "FormProbe.h"
+// Help as the main window sees it: the Help button shows only when a usable help file lies beside the executable
+// or in ../share/parlowen, Help and F1 show one help window, and closing the main window closes it. This test runs
+// from a folder of its own, so the files it places are seen by no other test.
+#include "WindowTest.h"
 #include "help/HelpBrowser.h"
 #include "help/HelpViewer.h"
-#include "ui/MainForm.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
 
-QString BesideExecutable()
+const QString kBeside = QStringLiteral("parlowen.chm"), kShared = QStringLiteral("../share/parlowen/parlowen.chm");
+
+QString Place(const QString& relative, const QByteArray& bytes)
 {
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("parlowen.chm"));
+    const QString path = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(relative));
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot place %s", qPrintable(path));
+    return path;
 }
 
-void RemoveHelpFile()
+void RemoveAll()
 {
-    QFile::remove(BesideExecutable());
-    QDir().rmdir(BesideExecutable());
-}
-
-// Places `bytes` beside the executable as its help file; a null array places a folder of that name instead.
-void PlaceHelpFile(const QByteArray& bytes)
-{
-    RemoveHelpFile();
-    if (bytes.isNull()) {
-        QVERIFY(QDir().mkdir(BesideExecutable()));
-        return;
-    }
-    QFile file(BesideExecutable());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray BuiltHelpFile()
-{
-    QFile file(QStringLiteral(PARLOWEN_HELP_CHM));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    for (const QString& relative : { kBeside, kShared })
+        QFile::remove(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(relative));
 }
 
 QList<THelpViewer*> HelpWindows()
@@ -54,98 +38,80 @@ QList<THelpViewer*> HelpWindows()
     return windows;
 }
 
+QByteArray BuiltHelp()
+{
+    QFile file(QStringLiteral(PARLOWEN_HELP_CHM));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestMainHelp : public QObject
 {
     Q_OBJECT
-
     EmulatedController noController;
 
 private slots:
     void init()
     {
-        ToolkitScript::Reset();
-        RemoveHelpFile();
+        StartStrict();
+        RemoveAll();
     }
+    void cleanup() { EndStrict(); }
+    void cleanupTestCase() { RemoveAll(); }
 
-    void cleanupTestCase() { RemoveHelpFile(); }
-
-    void unusableFileHidesTheButtonSilently_data()
+    void helpFile_data()
     {
-        QTest::addColumn<bool>("placed");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing") << false << QByteArray();
-        QTest::newRow("empty") << true << QByteArray("");
-        QTest::newRow("text") << true << QByteArray("This is not a help file.\n");
-        QTest::newRow("a folder of that name") << true << QByteArray();
+        QTest::addColumn<QStringList>("placed"); // where the built help file lies; "text:" places a text file
+        QTest::addColumn<QString>("used"); // the file help uses, empty when the button is hidden
+        QTest::newRow("beside the executable") << QStringList { kBeside, kShared } << kBeside;
+        QTest::newRow("installed") << QStringList { kShared } << kShared;
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("a text file beside hides an installed one") << QStringList { "text:" + kBeside, kShared } << QString();
+        QTest::newRow("empty installed file") << QStringList { "text:" + kShared } << QString();
     }
-
-    void unusableFileHidesTheButtonSilently()
+    void helpFile()
     {
-        QFETCH(bool, placed);
-        QFETCH(QByteArray, bytes);
-        if (placed)
-            PlaceHelpFile(bytes);
+        QFETCH(QStringList, placed);
+        QFETCH(QString, used);
+        for (const QString& where : placed)
+            Place(QString(where).remove("text:"), where.startsWith("text:") ? QByteArray() : BuiltHelp());
         TMainForm form(nullptr, &noController);
-        QVERIFY(form.HelpButton->isHidden());
-        QCOMPARE(form.HelpFilePath, BesideExecutable());
-        QVERIFY(HelpWindows().isEmpty());
-        // Everything else behaves as before: the defaults are shown, and closing asks nothing.
-        QCOMPARE(Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->text(), QStringLiteral("QUILMOX"));
+        QCOMPARE(form.HelpButton->isHidden(), used.isEmpty());
+        if (!used.isEmpty())
+            QCOMPARE(form.HelpFilePath, QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(used)));
         QVERIFY(form.close());
-        QVERIFY(ToolkitScript::AskedBoxes().isEmpty());
     }
 
-    void helpButtonShowsOneHelpWindow()
+    // From another working directory: Help and F1 bring up one help window on the start page, not owned by the
+    // main window; Cancel at the close question keeps it, No closes both.
+    void helpWindow()
     {
-        PlaceHelpFile(BuiltHelpFile());
+        Place(kShared, BuiltHelp());
+        const QString before = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
         TMainForm form(nullptr, &noController);
         form.show();
-        QVERIFY(!form.HelpButton->isHidden());
-        QVERIFY(HelpWindows().isEmpty());
-
-        QTest::mouseClick(form.HelpButton, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F1);
         QCOMPARE(HelpWindows().size(), 1);
         THelpViewer* viewer = HelpWindows().first();
-        const QUrl startPage(QStringLiteral("chm:/index.htm"));
-        QCOMPARE(viewer->Browser()->source(), startPage);
+        QCOMPARE(viewer->Browser()->source(), QUrl(QStringLiteral("chm:/index.htm")));
         QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("16 digital inputs and 16 outputs")));
-        QVERIFY(viewer->parentWidget() == nullptr); // not owned by the main window
-
-        // Away from the start page and hidden, then a second click: the same window, back on the start page.
+        QVERIFY(!viewer->parentWidget());
         QVERIFY(viewer->ShowTopic(QStringLiteral("/messages.htm")));
         viewer->hide();
         QTest::mouseClick(form.HelpButton, Qt::LeftButton);
         QCOMPARE(HelpWindows(), QList<THelpViewer*> { viewer });
-        QCOMPARE(viewer->Browser()->source(), startPage);
-
-        // An edit, then Cancel at the close question: the help stays. No closes both windows.
-        Control<QLineEdit>(form, QStringLiteral("DeviceNameEdit"))->setText(QStringLiteral("Pump house"));
+        QCOMPARE(viewer->Browser()->source(), QUrl(QStringLiteral("chm:/index.htm")));
+        Set(form, "DeviceNameEdit", "Pump house");
         ToolkitScript::SetNextAnswer(mrCancel);
         QVERIFY(!form.close());
         QCOMPARE(HelpWindows().size(), 1);
         ToolkitScript::SetNextAnswer(mrNo);
-        QPointer<THelpViewer> watched(viewer);
         QVERIFY(form.close());
-        QTRY_VERIFY(!watched || !watched->isVisible());
         QVERIFY(HelpWindows().isEmpty());
-    }
-
-    void worksFromAnotherWorkingDirectory()
-    {
-        PlaceHelpFile(BuiltHelpFile());
-        const QString before = QDir::currentPath();
-        QTemporaryDir elsewhere;
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
-        {
-            TMainForm form(nullptr, &noController);
-            QVERIFY(!form.HelpButton->isHidden());
-            QTest::mouseClick(form.HelpButton, Qt::LeftButton);
-            QCOMPARE(HelpWindows().size(), 1);
-            QVERIFY(!HelpWindows().first()->Browser()->toPlainText().isEmpty());
-            QVERIFY(form.close());
-        }
         QVERIFY(QDir::setCurrent(before));
     }
 };

@@ -1,0 +1,73 @@
+// What the tests of every layer share: blocks as bytes, the default block built from its literals (not through
+// SetDefaults), and random blocks of the kind the tool itself writes.
+#pragma once
+
+#include "config/ConfigBlock.h"
+
+#include <QByteArray>
+#include <QRandomGenerator>
+#include <cstring>
+
+inline QByteArray Bytes(const TConfigBlock& block)
+{
+    return QByteArray(reinterpret_cast<const char*>(BlockBytes(block)), kConfigBlockSize);
+}
+
+inline TConfigBlock Block(const QByteArray& image)
+{
+    TConfigBlock block {};
+    std::memcpy(BlockBytes(block), image.constData(), std::size_t(qMin<qsizetype>(image.size(), kConfigBlockSize)));
+    return block;
+}
+
+inline QByteArray Hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+inline QByteArray DefaultImage()
+{
+    QByteArray image(kConfigBlockSize, '\0');
+    auto put = [&](int offset, const QByteArray& text) { image.replace(offset, text.size(), text); };
+    const char* prefixes[] = { "IPOn", "IPOff", "IPTog", "IPPls" };
+    for (int n = 1; n <= 16; ++n) {
+        for (int c = 0; c < 4; ++c)
+            put(656 + 256 * c + 16 * (n - 1), prefixes[c] + QByteArray::number(n));
+        put(1680 + 4 * (n - 1), Hex("E8030000"));
+    }
+    put(112, "This is a text message");
+    put(624, "QUILMOX");
+    put(1808, "Tarnvale");
+    put(1828, "Send");
+    return image;
+}
+
+// A block as collecting a form gives it: flags 0 or 1, texts of printable Windows-1252 characters zero-filled to
+// their field's end (the phone number may fill its field), the message at most 509 bytes, numbers within the
+// controls' limits, Padding zero.
+inline TConfigBlock RandomToolBlock(QRandomGenerator& random)
+{
+    TConfigBlock block {};
+    uint8_t* bytes = BlockBytes(block);
+    auto text = [&](int offset, int longest) {
+        const int length = random.bounded(longest + 1);
+        for (int i = 0; i < length; ++i)
+            bytes[offset + i] = uint8_t(random.bounded(2) ? random.bounded(0x20, 0x7F) : random.bounded(0xA0, 0x100));
+    };
+    for (int offset : { 0, 16, 32, 48, 64, 1744, 1760, 1776, 1792 }) {
+        for (int i = 0; i < 16; ++i)
+            bytes[offset + i] = uint8_t(random.bounded(2));
+    }
+    text(80, 32);
+    text(112, 509);
+    text(624, 30);
+    for (int entry = 0; entry < 64; ++entry)
+        text(656 + 16 * entry, 15);
+    for (auto& period : block.OutputPulsePeriod)
+        period = random.bounded(10, 65001);
+    text(1808, 8);
+    block.InhibitInput = random.bounded(17);
+    text(1828, 15);
+    block.RequestStatusEnabled = uint8_t(random.bounded(2));
+    return block;
+}

@@ -1,0 +1,92 @@
+// What the window tests share: controls found by name and set or read through their user property, the boxes
+// asked, the log, an event loop that runs until a condition holds, and a window on an emulated controller.
+#pragma once
+
+#include "EmulatedController.h"
+#include "TestSupport.h"
+#include "ui/MainForm.h"
+#include "ui/SignalStrengthForm.h"
+#include "ui/ToolkitServices.h"
+#include "ui/controls/JvCheckBox.h"
+#include "ui/controls/LimitedMemo.h"
+
+#include <QAbstractEventDispatcher>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+inline const QByteArray kNormalId = "HID\\VID_04D8&PID_F2C4&REV_000B";
+
+// Every window test is strict: a box no script answers is cancelled at once and fails the test in cleanup.
+inline void StartStrict()
+{
+    ToolkitScript::Reset();
+    ToolkitScript::SetStrict(true);
+}
+inline void EndStrict()
+{
+    QCOMPARE(ToolkitScript::Unanswered(), QStringList());
+    ToolkitScript::Reset();
+}
+
+inline void Set(QWidget& form, const QString& name, const QVariant& value)
+{
+    auto* widget = form.findChild<QWidget*>(name);
+    QVERIFY2(widget && widget->metaObject()->userProperty().write(widget, value), qPrintable(name));
+}
+inline QVariant Value(QWidget& form, const QString& name)
+{
+    auto* widget = form.findChild<QWidget*>(name);
+    return widget ? widget->metaObject()->userProperty().read(widget) : QVariant();
+}
+inline void Click(QWidget& form, const QString& name)
+{
+    QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton);
+}
+
+inline QStringList Boxes()
+{
+    QStringList texts;
+    for (const auto& box : ToolkitScript::AskedBoxes())
+        texts << box.Text;
+    return texts;
+}
+inline QStringList Log(const TMainForm& form)
+{
+    const QString text = form.LogMemo->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+// Runs the event loop until `condition` holds, looking whenever the loop runs out of events, so that a transfer
+// ends as soon as its last report is handled; false after `milliseconds`.
+inline bool Await(const std::function<bool()>& condition, int milliseconds = 5000)
+{
+    QEventLoop loop;
+    const auto look = [&] {
+        if (condition())
+            loop.quit();
+    };
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, look);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, look);
+    poll.start(2);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    if (!condition())
+        loop.exec();
+    return condition();
+}
+
+// The controller is declared first, so that it outlives the window, whose link holds its handles.
+struct Bench
+{
+    EmulatedController Controller;
+    TMainForm Form { nullptr, &Controller };
+    TSignalStrengthForm Signal;
+
+    Bench()
+    {
+        Controller.AddDevice(kNormalId);
+        Form.SetSignalStrengthForm(&Signal);
+    }
+};
