@@ -56,7 +56,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("parlowen"));
     QApplication::setApplicationVersion(QStringLiteral("1.01"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quilmox.parlowen"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.quilmox.parlowen")));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("com.quilmox.parlowen"), QIcon(QStringLiteral(":/parlowen.png"))));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Configuration tool of the QUILMOX Parlowen GSM controller."));
