@@ -7,6 +7,7 @@
 #include "cli/FileCommands.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <functional>
 #include <vector>
 

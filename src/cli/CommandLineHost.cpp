@@ -6,9 +6,10 @@ CommandLineHost::CommandLineHost(const CommandContext& context, CountingPort& po
 {
 }
 
-void CommandLineHost::BeginOperation(int totalReports)
+void CommandLineHost::BeginOperation(int totalReports, bool transfer)
 {
     total = totalReports;
+    transferring = transfer;
     refusal.clear();
     port.ResetDelivered();
 }
@@ -24,7 +25,7 @@ void CommandLineHost::SendReport(const TReport& report)
 {
     if (link)
         link->SendReport(report);
-    if (context.progress && !context.quiet) {
+    if (transferring && context.progress && !context.quiet) {
         // One line, rewritten in place for every report.
         context.err << QStringLiteral("\rreport %1 of %2").arg(port.Delivered()).arg(total) << Qt::flush;
         progressShown = true;

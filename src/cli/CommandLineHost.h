@@ -16,8 +16,9 @@ public:
     CommandLineHost(const CommandContext& context, CountingPort& port);
 
     void SetLink(TDeviceLink* deviceLink) { link = deviceLink; }
-    // Counts the reports of a new operation of `totalReports` reports from zero.
-    void BeginOperation(int totalReports);
+    // Counts the reports of a new operation of `totalReports` reports from zero; a transfer (a write or a read)
+    // shows its progress.
+    void BeginOperation(int totalReports, bool transfer);
     // Ends the progress line, if one is shown.
     void EndProgress();
     // The text of the error box of the last operation; empty when it showed none.
@@ -39,6 +40,7 @@ private:
     CountingPort& port;
     TDeviceLink* link = nullptr;
     int total = 0;
+    bool transferring = false;
     bool progressShown = false;
     QString refusal;
 };

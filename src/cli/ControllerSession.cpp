@@ -75,8 +75,14 @@ int ControllerSession::Run(void (TDeviceProtocol::*start)(), int totalReports)
 {
     total = totalReports;
     status = ExitStatus::Success;
-    host.BeginOperation(totalReports);
+    host.BeginOperation(totalReports, start == &TDeviceProtocol::StartWrite || start == &TDeviceProtocol::StartRead);
     running = true;
+    // A controller that went between two operations (a write and its verifying read) would get no report, and no
+    // time-out would ever start.
+    if (!link.Connected()) {
+        LinkFailed(QStringLiteral("was unplugged"));
+        return status;
+    }
     (protocol.*start)();
     // Nothing ends an operation before its first answer is handled, and that happens only inside this loop.
     if (running)
