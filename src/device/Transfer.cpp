@@ -242,3 +242,16 @@ void DecodeEntries(TConfigBlock& config, int table, int first, const uint8_t* im
                 image + k * kCommandWordSize, kCommandWordSize);
     }
 }
+
+TConfigBlock TransferredBlock(const TConfigBlock& config)
+{
+    TConfigBlock carried {};
+    for (int chunk = 0; chunk < kChunkCount; ++chunk) {
+        for (const Half half : { Half::First, Half::Second }) {
+            uint8_t image[kHalfImageSize] = {};
+            EncodeHalf(config, chunk, half, image);
+            DecodeHalf(carried, chunk, half, image);
+        }
+    }
+    return carried;
+}

@@ -78,3 +78,8 @@ void DecodeHalf(TConfigBlock& config, int chunk, Half half, const uint8_t* image
 // 0..15 is neither written nor stored.
 void EncodeEntries(const TConfigBlock& config, int table, int first, uint8_t* image);
 void DecodeEntries(TConfigBlock& config, int table, int first, const uint8_t* image);
+
+// The block as the transfer carries it: every half encoded and decoded into a zero block. Flags become 0 or 1, a
+// pulse period keeps bits 0..15, the inhibit input bits 0..7 and the message its first 256 bytes; what never
+// travels is zero. Two blocks a controller cannot tell apart give the same bytes.
+TConfigBlock TransferredBlock(const TConfigBlock& config);

@@ -1,0 +1,272 @@
+// The command-line tool run in the test's process: the device commands against the emulated controller, through
+// the real link and reader thread, and the file commands in a temporary folder.
+#include "../config/BlockImage.h"
+#include "EmulatedController.h"
+#include "cli/CommandLine.h"
+#include "device/Transfer.h"
+#include "files/SettingsFile.h"
+
+#include <QDeadlineTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B";
+const QByteArray kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
+const QByteArray kWriteCommands = "SE" + QByteArray("dD").repeated(21) + "Z";
+const QByteArray kReadCommands = "S" + QByteArray("rR").repeated(21);
+const QByteArray kOwnFile = "the operator's own file";
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A block as the tool writes it, built from the layout alone: flags 0 or 1, texts zero-filled after their first zero
+// byte (the message at most 509 bytes), any 32-bit integers and any padding.
+TConfigBlock RandomBlock(QRandomGenerator& random)
+{
+    TConfigBlock block {};
+    uint8_t* bytes = BlockBytes(block);
+    random.fillRange(reinterpret_cast<quint32*>(bytes), kConfigBlockSize / 4);
+    for (std::size_t i = 0; i < kConfigBlockSize; ++i) {
+        if (i < offsetof(TConfigBlock, PhoneNumber) || i == offsetof(TConfigBlock, RequestStatusEnabled)
+            || (i >= offsetof(TConfigBlock, OutputOnEnabled) && i < offsetof(TConfigBlock, Password)))
+            bytes[i] &= 1;
+    }
+    const auto text = [&](uint8_t* field, int width, int longest) {
+        std::fill(std::find(field, field + random.bounded(longest + 1), 0), field + width, 0);
+    };
+    text(block.PhoneNumber, 32, 32);
+    text(block.SMSMessage, 512, 509);
+    text(block.DeviceName, 32, 32);
+    text(block.Password, 16, 16);
+    text(block.RequestStatus, 16, 16);
+    for (std::size_t at = offsetof(TConfigBlock, OutputOn); at < offsetof(TConfigBlock, OutputPulsePeriod); at += 16)
+        text(bytes + at, 16, 16);
+    return block;
+}
+
+struct Case
+{
+    QStringList arguments;
+    int status;
+    QString out;
+    QString err;
+    QByteArray commands; // of the reports that reached the controller
+    QList<int> plant = {}; // chunk, second half, image offset of a bit the controller holds changed; empty: none
+    int silenceAfter = -1; // -1: answers every report
+    int unplugAfter = -1; // -1: stays
+    QByteArray hardwareId = kNormal; // empty: no device
+    uint8_t identity = 11; // byte 4 of the identity reply: 11 for a Parlowen
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Case)
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<EmulatedController> emulator;
+
+    QString out;
+    QString err;
+
+    // Runs quietly in the test's folder, which holds defaults.dat; what it printed lands in `out` and `err`.
+    int Run(const QStringList& arguments)
+    {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        return RunCommandLine(arguments + QStringList { "--quiet" }, *emulator, outStream, errStream, false);
+    }
+
+private slots:
+    void init()
+    {
+        emulator = std::make_unique<EmulatedController>();
+        emulator->SetSignalValue(17);
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(SaveSettingsFile("defaults.dat", DefaultBlock()));
+        WriteFile("kept.dat", kOwnFile);
+        // The defaults and what no transfer carries: the padding, and bits 16..31 of a pulse period.
+        TConfigBlock extras = DefaultBlock();
+        extras.Padding[1] = 7;
+        extras.OutputPulsePeriod[15] = 0x10000 + 1000;
+        QVERIFY(SaveSettingsFile("extras.dat", extras));
+    }
+
+    // Every operation ends within the time-out and says why; none sends more than its own reports, and a write sends
+    // the window's. An unplug right after the last answer does not spoil a finished operation, and ends a watch.
+    void deviceCommands_data()
+    {
+        QTest::addColumn<Case>("row");
+        const QStringList write { "write", "defaults.dat" };
+        const QStringList writeVerify { "write", "defaults.dat", "--verify" };
+        const QStringList verify { "verify", "extras.dat" };
+        const QStringList read { "read", "-o", "new.dat" };
+        const QString silent = "the controller stopped answering after report %1 of %2\n";
+        const QString gone = "the controller was unplugged after report %1 of %2\n";
+        const QString diff = "%1: %2 in the file, %3 in the controller\n";
+        const QString none = "Cannot find QUILMOX\n";
+        const QByteArray W = kWriteCommands;
+        const QByteArray R = kReadCommands;
+        const auto row = [](const char* tag, const Case& row) { QTest::newRow(tag) << row; };
+        row("silent from the first", { write, 4, "", silent.arg(1).arg(45), W.left(1), {}, 0 });
+        row("silent in the middle", { write, 4, "", silent.arg(17).arg(45), W.left(17), {}, 16 });
+        row("silent at the last", { write, 4, "", silent.arg(45).arg(45), W, {}, 44 });
+        row("unplugged after the first", { write, 4, "", gone.arg(1).arg(45), W.left(1), {}, -1, 1 });
+        row("unplugged in the middle", { write, 4, "", gone.arg(17).arg(45), W.left(17), {}, -1, 17 });
+        row("unplugged before the last", { write, 4, "", gone.arg(44).arg(45), W.left(44), {}, -1, 44 });
+        row("unplugged in the verify's read", { writeVerify, 4, "", gone.arg(10).arg(43), W + R.left(10), {}, -1, 55 });
+        row("read, silent", { read, 4, "", silent.arg(31).arg(43), R.left(31), {}, 30 });
+        row("signal, silent", { { "signal" }, 4, "", silent.arg(2).arg(2), "SA", {}, 1 });
+        row("not a Parlowen",
+            { { "info" }, 4, "", "Application is not a QUILMOX Parlowen\n", "S", {}, -1, -1, kNormal, 12 });
+        row("program mode", { write, 3, "", "QUILMOX is in Program Mode\n", "", {}, -1, -1, kProgramMode });
+        row("no controller", { write, 3, "", none, "", {}, -1, -1, "" });
+        row("another device path", { write + QStringList { "--device", "emulated/hidraw7" }, 3, "", none, "" });
+        row("read over a file",
+            { { "read", "-o", "kept.dat" }, 2, "", "kept.dat: the file exists; --force replaces it\n", "" });
+        row("info", { { "info" }, 0, "version: V\nserial number: 7\n", "", "S", {}, -1, 1 });
+        row("signal", { { "signal" }, 0, "17\n", "", "SA", {}, -1, 2 });
+        row("signal watched", { { "signal", "--watch" }, 4, "17\n", gone.arg(2).arg(2), "SA", {}, -1, 2 });
+        row("read", { read, 0, "", "", R, {}, -1, 43 });
+        row("write and verify", { writeVerify, 0, "", "", W + R });
+        row("read over a file, forced", { { "read", "-o", "kept.dat", "--force" }, 0, "", "", R });
+        row("input 9 differs", { verify, 1, diff.arg("input9.message_on_active", "off", "on"), "", R, { 0, 0, 1 } });
+        row("period 16 differs", { verify, 1, diff.arg("output16.pulse_period", "1000", "744"), "", R, { 0, 0, 43 } });
+        row("pulse word 16 differs",
+            { verify, 1, diff.arg("output16.pulse.word", "\"IPPls16\"", "\"HPPls16\""), "", R, { 17, 1, 16 } });
+    }
+    void deviceCommands()
+    {
+        QFETCH(Case, row);
+        if (!row.hardwareId.isEmpty())
+            emulator->AddDevice(row.hardwareId);
+        emulator->SetIdentity({ { 0, 1, row.identity }, 7, "V" });
+        if (row.silenceAfter >= 0)
+            emulator->SilenceAfter(row.silenceAfter);
+        if (row.unplugAfter >= 0)
+            emulator->UnplugAfter(row.unplugAfter);
+        // The controller holds the defaults, as the transfer carries them, with one bit changed.
+        for (int half = 0; half < 2 * kChunkCount && !row.plant.isEmpty(); ++half) {
+            QByteArray image(kHalfImageSize, '\0');
+            EncodeHalf(DefaultBlock(), half / 2, Half(half % 2), reinterpret_cast<uint8_t*>(image.data()));
+            if (half == 2 * row.plant[0] + row.plant[1])
+                image[row.plant[2]] = char(image[row.plant[2]] ^ 1);
+            emulator->SetPresetReadHalf(uint8_t(half / 2), half % 2, image);
+        }
+        // A silent controller is given up after one second; nothing else may wait for a time-out, loaded machine or
+        // not.
+        const QDeadlineTimer soon(10000);
+        QCOMPARE(Run(row.arguments + QStringList { "--timeout", row.silenceAfter < 0 ? "60" : "1" }), row.status);
+        QVERIFY(!soon.hasExpired());
+        QCOMPARE(err, row.err);
+        QCOMPARE(out, row.out);
+        QFile golden(QStringLiteral(PARLOWEN_TEST_DATA "/write_default_block.hex"));
+        QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QList<QByteArray> lines = golden.readAll().trimmed().split('\n');
+        const auto log = emulator->OutputLog();
+        QByteArray commands;
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            commands += char(log[i][1]);
+            if (row.arguments[0] == "write" && i < 45)
+                QCOMPARE(QByteArray(reinterpret_cast<const char*>(log[i].data()), kReportSize).toHex(' ').toUpper(),
+                    lines.at(int(i)).trimmed());
+        }
+        QCOMPARE(commands, row.commands);
+        QCOMPARE(QFile::exists("new.dat"), row.arguments.contains("new.dat") && row.status == 0);
+        QCOMPARE(ReadFile("kept.dat").size(), row.arguments.contains("--force") ? kSettingsFileSize : kOwnFile.size());
+        QFile::remove("new.dat");
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        // A file system that takes no more than 1000 bytes (a full disk): the save fails, the file stays whole.
+        emulator->AddDevice(kNormal);
+        rlimit saved {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const rlimit small { 1000, saved.rlim_max };
+        std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const int status = Run({ "read", "-o", "kept.dat", "--force" });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(status, 2);
+        QVERIFY2(err.startsWith("kept.dat: Error Saving File. ("), qPrintable(err));
+        QCOMPARE(ReadFile("kept.dat"), kOwnFile);
+    }
+
+    void showJsonThenImportGivesTheFileBack()
+    {
+        QRandomGenerator random(20240610);
+        for (int round = 0; round < 200; ++round) {
+            QVERIFY(SaveSettingsFile("original.dat", RandomBlock(random)));
+            QCOMPARE(Run({ "show", "--json", "original.dat" }), 0);
+            WriteFile("shown.json", out.toUtf8());
+            QCOMPARE(Run({ "import", "shown.json", "-o", "imported.dat" }), 0);
+            QCOMPARE(ReadFile("imported.dat"), ReadFile("original.dat"));
+        }
+    }
+
+    // A document is written to document.json and imported as B.dat, which differs from the defaults only in what
+    // the document names; then the row's command runs.
+    void fileCommands_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("printed"); // the output; for status 2 the key that the one error line names
+        const QStringList import { "import", "document.json", "-o", "kept.dat" };
+        const QStringList diff { "diff", "defaults.dat", "B.dat" };
+        const auto doc = [](QByteArray key, QByteArray value) { return "{\"" + key + "\": " + value + "}"; };
+        const auto text = [](int length) { return '"' + QByteArray(length, 'm') + '"'; };
+        QTest::newRow("a flag as a number") << doc("input1.invert", "1") << import << 2 << "input1.invert";
+        QTest::newRow("beyond 32 bits") << doc("inhibit_input", "2147483648") << import << 2 << "inhibit_input";
+        QTest::newRow("lowest 32-bit integer") << doc("output16.pulse_period", "-2147483648") << import << 0 << "";
+        QTest::newRow("unknown key") << doc("output17.on.word", "\"x\"") << import << 2 << "output17.on.word";
+        QTest::newRow("message of 509 bytes") << doc("message", text(509)) << import << 0 << "";
+        QTest::newRow("message of 510 bytes") << doc("message", text(510)) << import << 2 << "message";
+        QTest::newRow("word of 17 bytes") << doc("output1.off.word", text(17)) << import << 2 << "output1.off.word";
+        QTest::newRow("outside Windows-1252") << doc("device_name", "\"\\u4e2d\"") << import << 2 << "device_name";
+        QTest::newRow("a zero character") << doc("password", "\"a\\u0000b\"") << import << 2 << "password";
+        QTest::newRow("padding not hexadecimal") << doc("padding", "\"00000g\"") << import << 2 << "padding";
+        QTest::newRow("diff, first word") << doc("output1.on.word", "\"ZPOn1\"") << diff << 1
+                                          << "output1.on.word: \"IPOn1\" in defaults.dat, \"ZPOn1\" in B.dat\n";
+        QTest::newRow("diff, last word") << doc("output16.pulse.word", "\"IPPls1Z\"") << diff << 1
+                                         << "output16.pulse.word: \"IPPls16\" in defaults.dat, \"IPPls1Z\" in B.dat\n";
+        QTest::newRow("diff, same files") << QByteArray("{}") << diff << 0 << "";
+    }
+    void fileCommands()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, printed);
+        WriteFile("document.json", document);
+        Run({ "import", "document.json", "-o", "B.dat" });
+        QCOMPARE(Run(arguments), status);
+        QCOMPARE(status == 2 ? out : err, QString());
+        const QString named = "document.json: \"" + printed + "\" ";
+        QVERIFY2(status == 2 ? err.startsWith(named) && err.count('\n') == 1 : out == printed, qPrintable(out + err));
+        QCOMPARE(ReadFile("kept.dat") == kOwnFile, status != 0 || arguments[0] != "import");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_CommandLine.moc"
