@@ -1,6 +1,6 @@
 // The command-line tool run in the test's process: the device commands against the emulated controller, through
 // the real link and reader thread, and the file commands in a temporary folder.
-#include "../config/BlockImage.h"
+#include "TestSupport.h"
 #include "EmulatedController.h"
 #include "cli/CommandLine.h"
 #include "device/Transfer.h"
@@ -102,10 +102,10 @@ private slots:
         emulator = std::make_unique<EmulatedController>();
         emulator->SetSignalValue(17);
         QVERIFY(QDir::setCurrent(dir.path()));
-        QVERIFY(SaveSettingsFile("defaults.dat", DefaultBlock()));
+        QVERIFY(SaveSettingsFile("defaults.dat", Block(DefaultImage())));
         WriteFile("kept.dat", kOwnFile);
         // The defaults and what no transfer carries: the padding, and bits 16..31 of a pulse period.
-        TConfigBlock extras = DefaultBlock();
+        TConfigBlock extras = Block(DefaultImage());
         extras.Padding[1] = 7;
         extras.OutputPulsePeriod[15] = 0x10000 + 1000;
         QVERIFY(SaveSettingsFile("extras.dat", extras));
@@ -167,7 +167,7 @@ private slots:
         // The controller holds the defaults, as the transfer carries them, with one bit changed.
         for (int half = 0; half < 2 * kChunkCount && !row.plant.isEmpty(); ++half) {
             QByteArray image(kHalfImageSize, '\0');
-            EncodeHalf(DefaultBlock(), half / 2, Half(half % 2), reinterpret_cast<uint8_t*>(image.data()));
+            EncodeHalf(Block(DefaultImage()), half / 2, Half(half % 2), reinterpret_cast<uint8_t*>(image.data()));
             if (half == 2 * row.plant[0] + row.plant[1])
                 image[row.plant[2]] = char(image[row.plant[2]] ^ 1);
             emulator->SetPresetReadHalf(uint8_t(half / 2), half % 2, image);
