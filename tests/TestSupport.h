@@ -6,11 +6,17 @@
 
 #include <QByteArray>
 #include <QRandomGenerator>
+#include <array>
 #include <cstring>
 
 inline QByteArray Bytes(const TConfigBlock& block)
 {
     return QByteArray(reinterpret_cast<const char*>(BlockBytes(block)), kConfigBlockSize);
+}
+
+inline QByteArray Bytes(const std::array<uint8_t, 65>& report)
+{
+    return QByteArray(reinterpret_cast<const char*>(report.data()), int(report.size()));
 }
 
 inline TConfigBlock Block(const QByteArray& image)

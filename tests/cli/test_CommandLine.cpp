@@ -1,7 +1,7 @@
 // The command-line tool run in the test's process: the device commands against the emulated controller, through
 // the real link and reader thread, and the file commands in a temporary folder.
-#include "TestSupport.h"
 #include "EmulatedController.h"
+#include "TestSupport.h"
 #include "cli/CommandLine.h"
 #include "device/Transfer.h"
 #include "files/SettingsFile.h"
@@ -100,7 +100,7 @@ private slots:
     void init()
     {
         emulator = std::make_unique<EmulatedController>();
-        emulator->SetSignalValue(17);
+        emulator->signalValue = 17;
         QVERIFY(QDir::setCurrent(dir.path()));
         QVERIFY(SaveSettingsFile("defaults.dat", Block(DefaultImage())));
         WriteFile("kept.dat", kOwnFile);
@@ -159,7 +159,7 @@ private slots:
         QFETCH(Case, row);
         if (!row.hardwareId.isEmpty())
             emulator->AddDevice(row.hardwareId);
-        emulator->SetIdentity({ { 0, 1, row.identity }, 7, "V" });
+        emulator->identity = { { 0, 1, row.identity }, 7, "V" };
         if (row.silenceAfter >= 0)
             emulator->SilenceAfter(row.silenceAfter);
         if (row.unplugAfter >= 0)
@@ -170,7 +170,7 @@ private slots:
             EncodeHalf(Block(DefaultImage()), half / 2, Half(half % 2), reinterpret_cast<uint8_t*>(image.data()));
             if (half == 2 * row.plant[0] + row.plant[1])
                 image[row.plant[2]] = char(image[row.plant[2]] ^ 1);
-            emulator->SetPresetReadHalf(uint8_t(half / 2), half % 2, image);
+            emulator->presetHalves[half] = image;
         }
         // A silent controller is given up after one second; nothing else may wait for a time-out, loaded machine or
         // not.
@@ -182,7 +182,7 @@ private slots:
         QFile golden(QStringLiteral(PARLOWEN_TEST_DATA "/write_default_block.hex"));
         QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
         const QList<QByteArray> lines = golden.readAll().trimmed().split('\n');
-        const auto log = emulator->OutputLog();
+        const auto log = emulator->outputLog;
         QByteArray commands;
         for (std::size_t i = 0; i < log.size(); ++i) {
             commands += char(log[i][1]);

@@ -13,13 +13,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("readBack");
-        QTest::newRow("latin-1") << QStringLiteral("Grüße café") << QByteArray("Gr\xFC\xDF" "e caf\xE9") << QString();
-        QTest::newRow("euro, quotes, trademark") << QStringLiteral("€„“…™œŽ") << QByteArray("\x80\x84\x93\x85\x99\x9C\x8E")
-                                                << QString();
+        QTest::newRow("latin-1") << QStringLiteral("Grüße café")
+                                 << QByteArray("Gr\xFC\xDF"
+                                               "e caf\xE9")
+                                 << QString();
+        QTest::newRow("euro, quotes, trademark")
+            << QStringLiteral("€„“…™œŽ") << QByteArray("\x80\x84\x93\x85\x99\x9C\x8E") << QString();
         QTest::newRow("undefined bytes") << QStringLiteral("\u0081\u009D") << QByteArray("\x81\x9D") << QString();
         QTest::newRow("cyrillic") << QStringLiteral("Привет") << QByteArray("??????") << QStringLiteral("??????");
-        QTest::newRow("emoji is one character") << QStringLiteral("x\U0001F600y") << QByteArray("x?y")
-                                               << QStringLiteral("x?y");
+        QTest::newRow("emoji is one character")
+            << QStringLiteral("x\U0001F600y") << QByteArray("x?y") << QStringLiteral("x?y");
         QTest::newRow("C1 without a 1252 byte") << QStringLiteral("\u0080") << QByteArray("?") << QStringLiteral("?");
     }
     void windows1252()

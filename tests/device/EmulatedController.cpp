@@ -1,5 +1,4 @@
-// One input queue under one mutex; a read waits on a condition variable until an answer is queued, its time-out
-// passes or its device is unplugged.
+// A read waits on a condition variable until an answer is queued, its time-out passes or its device is unplugged.
 #include "EmulatedController.h"
 
 #include <QtEndian>
@@ -53,6 +52,12 @@ void EmulatedController::InjectReport(const QByteArray& bytes)
     inputArrived.notify_all();
 }
 
+int EmulatedController::PendingInputs() const
+{
+    std::lock_guard lock(mutex);
+    return int(inputQueue.size());
+}
+
 std::vector<HidInterfaceInfo> EmulatedController::Enumerate()
 {
     std::lock_guard lock(mutex);
@@ -81,9 +86,8 @@ std::unique_ptr<HidDevice> EmulatedController::Open(const QByteArray& path, HidA
 int EmulatedController::Read(Device& device, uint8_t* report, int timeoutMs)
 {
     std::unique_lock lock(mutex);
-    ++waitingReads;
-    inputArrived.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return !inputQueue.empty() || device.gone; });
-    --waitingReads;
+    inputArrived.wait_for(
+        lock, std::chrono::milliseconds(timeoutMs), [&] { return !inputQueue.empty() || device.gone; });
     // Answers already on their way are read before the unplug shows.
     if (inputQueue.empty())
         return device.gone ? -1 : 0;
@@ -99,10 +103,10 @@ int EmulatedController::Write(Device& device, const TReport& report)
     if (device.gone)
         return -1;
     outputLog.push_back(report);
-    if (answersLeft == 0)
-        return kReportSize;
-    inputQueue.push_back(AnswerTo(report));
-    inputArrived.notify_all();
+    if (answersLeft != 0) {
+        inputQueue.push_back(AnswerTo(report));
+        inputArrived.notify_all();
+    }
     if (answersLeft > 0 && --answersLeft == 0 && unplugWhenSilent)
         UnplugOpenDevices();
     return kReportSize;
@@ -138,8 +142,7 @@ QByteArray EmulatedController::AnswerTo(const TReport& report)
         writtenHalves[key] = QByteArray(reinterpret_cast<const char*>(report.data()) + 3, kReportSize - 3);
     } else if (command == 'r' || command == 'R') {
         const auto preset = presetHalves.find(key);
-        const QByteArray& half = preset != presetHalves.end() ? preset->second : writtenHalves[key];
-        answer.replace(2, kReportSize - 2, half.leftJustified(kReportSize - 2, '\0', true));
+        answer.replace(2, kReportSize - 2, preset != presetHalves.end() ? preset->second : writtenHalves[key]);
     } else if (command == 'A') {
         answer[2] = char(signalValue);
     }

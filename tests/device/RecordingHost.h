@@ -9,11 +9,6 @@
 #include <QMap>
 #include <QStringList>
 
-inline QByteArray Bytes(const TReport& report)
-{
-    return QByteArray(reinterpret_cast<const char*>(report.data()), kReportSize);
-}
-
 struct RecordingHost : ProtocolHost
 {
     QList<QByteArray> sent;

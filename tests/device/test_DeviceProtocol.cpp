@@ -1,5 +1,6 @@
-// The protocol state machine report by report: every byte it sends (the write of the default block against the
-// independently built golden file), what it stores from read answers, the identity exchange and the idle states.
+// The protocol state machine report by report: every byte it sends (the write of the default block against a
+// golden file built from the wire layout alone, bytes carried over from report to report included), where each
+// flag and number travels, what a read gives back, the identity exchange and the idle states.
 #include "RecordingHost.h"
 
 #include <QtTest>
@@ -70,108 +71,25 @@ private slots:
         QCOMPARE(host.sent.size(), 45);
     }
 
-    // Report 2 + 2c is chunk c's first half, 3 + 2c its second half.
-    void writeImages_data()
+    // Each flag of the nine 16-flag arrays in its bit, the upper group first (a flag byte of 2 counts as set);
+    // each pulse period as bits 8..15 then 0..7; the inhibit input as its low byte; the keyword's flag as bit 0.
+    void packing()
     {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("report");
-        QTest::addColumn<int>("at");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("input 9 active message") << 56 << Hex("01") << 2 << 4 << Hex("0100");
-        QTest::newRow("input 16 active message, flag 2") << 63 << Hex("02") << 2 << 4 << Hex("8000");
-        QTest::newRow("input 8 inactive message") << 71 << Hex("01") << 2 << 6 << Hex("0080");
-        QTest::newRow("output 1 on enabled") << 1744 << Hex("01") << 2 << 8 << Hex("0001");
-        QTest::newRow("output 16 pulse enabled") << 1807 << Hex("FF") << 2 << 14 << Hex("8000");
-        QTest::newRow("period 65000") << 1680 << Hex("E8FD0000") << 2 << 16 << Hex("FDE8");
-        QTest::newRow("output 16 period, bits 16..31 dropped") << 1740 << Hex("78563412") << 2 << 46 << Hex("5678");
-        QTest::newRow("phone number, last byte") << 80 << QByteArray(32, '9') << 3 << 3 << QByteArray(32, '9');
-        QTest::newRow("inhibit input, low byte") << 1824 << Hex("34120000") << 3 << 40 << Hex("34");
-        QTest::newRow("input 1 inverted") << 0 << Hex("01") << 3 << 41 << Hex("0001");
-        QTest::newRow("output 1 inverted") << 16 << Hex("01") << 3 << 43 << Hex("0001");
-        QTest::newRow("output 16 starts active") << 47 << Hex("01") << 3 << 45 << Hex("8000");
-        QTest::newRow("request status enabled, byte 80") << 1844 << Hex("80") << 3 << 47 << Hex("01");
-        QTest::newRow("on word, output 2") << 672 << QByteArray("On2") << 6 << 19 << QByteArray("On2");
-        QTest::newRow("pulse word, output 16") << 1664 << QByteArray("P16") << 37 << 19 << QByteArray("P16");
-        QTest::newRow("message bytes 0 and 255") << 112 << QByteArray(256, 'M') << 43 << 3 << QByteArray(16, 'M');
-    }
-    void writeImages()
-    {
-        QFETCH(int, offset);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, report);
-        QFETCH(int, at);
-        QFETCH(QByteArray, expected);
-        const QByteArray sent = WriteReport(offset, bytes, report);
-        QCOMPARE(sent.mid(at, expected.size()).toHex(' '), expected.toHex(' '));
-        if (report == 2 || report == 3) { // chunk 0 whole: its marker, the one change, zeros elsewhere
-            QByteArray image = QByteArray(report == 2 ? "\x55" : "\0", 1) + QByteArray(44, '\0');
-            QCOMPARE(sent.mid(3, 45).toHex(' '), image.replace(at - 3, expected.size(), expected).toHex(' '));
+        const int arrays[][3] = { { 48, 2, 4 }, { 64, 2, 6 }, { 1744, 2, 8 }, { 1760, 2, 10 }, { 1776, 2, 12 },
+            { 1792, 2, 14 }, { 0, 3, 41 }, { 16, 3, 43 }, { 32, 3, 45 } }; // block offset, report, report byte
+        for (const auto& [offset, report, at] : arrays) {
+            for (int n = 0; n < 16; ++n) {
+                QByteArray expected(2, '\0');
+                expected[n < 8 ? 1 : 0] = char(1 << (n % 8));
+                QCOMPARE(WriteReport(offset + n, Hex("02"), report).mid(at, 2).toHex(), expected.toHex());
+            }
         }
-    }
-
-    // Bytes a step does not write go out as the report before left them.
-    void unwrittenBytesCarryOver()
-    {
-        QRandomGenerator random(11);
-        TConfigBlock config = RandomToolBlock(random);
-        RecordingHost host;
-        EchoController controller;
-        TDeviceProtocol protocol(config, host);
-        protocol.StartWrite();
-        controller.Run(protocol, host);
-        const auto& s = host.sent;
-        QCOMPARE(s[3].mid(35, 5), s[2].mid(35, 5)); // chunk 0 second half, image offsets 32..36
-        QCOMPARE(s[3].mid(48), s[2].mid(48));
-        QCOMPARE(s[5].mid(19, 1), s[4].mid(19, 1)); // chunk 1 second half, offset 16: device-name byte 16
-        QCOMPARE(s[5].mid(20), QByteArray(45, '\xFF'));
-        QCOMPARE(s[43].mid(19), s[42].mid(19)); // 16 message bytes in the last half
-        QCOMPARE(s[1].mid(2), s[0].mid(2)); // write start and write end name no payload
-        QCOMPARE(s[44].mid(2), s[43].mid(2));
-        protocol.StartRead();
-        QCOMPARE(s[45].mid(2), s[44].mid(2)); // nor does the identify report
-        controller.Run(protocol, host);
-        for (int i = 46; i < s.size(); ++i)
-            QCOMPARE(s[i].mid(3), s[i - 1].mid(3)); // a read request sets bytes 0..2 only
-    }
-
-    // Answer k answers read request k (0: 'r' chunk 0, 1: 'R' chunk 0, 2: 'r' chunk 1 ...); the block held 7F.
-    void readStores_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("at");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("81: inputs 9 and 16") << 0 << 3 << Hex("8100") << 48 << Hex("00000000000000000100000000000001");
-        QTest::newRow("lower group") << 0 << 5 << Hex("0001") << 64 << Hex("01000000000000000000000000000000");
-        QTest::newRow("period 65000") << 0 << 15 << Hex("FDE8") << 1680 << Hex("E8FD0000");
-        QTest::newRow("output 16 period") << 0 << 45 << Hex("03E8") << 1740 << Hex("E8030000");
-        QTest::newRow("inhibit input") << 1 << 39 << Hex("FF") << 1824 << Hex("FF000000");
-        QTest::newRow("start status") << 1 << 44 << Hex("807F") << 32 << Hex("01010101010101000000000000000001");
-        QTest::newRow("request status bit 0") << 1 << 46 << Hex("03") << 1844 << Hex("01");
-        QTest::newRow("request status clear") << 1 << 46 << Hex("FE") << 1844 << Hex("00");
-        QTest::newRow("password") << 2 << 34 << QByteArray("Tarn") << 1808 << QByteArray("Tarn");
-        QTest::newRow("keyword") << 3 << 2 << QByteArray("Stat") << 1828 << QByteArray("Stat");
-        QTest::newRow("pulse word, output 16") << 35 << 18 << QByteArray("P16") << 1664 << QByteArray("P16");
-        QTest::newRow("message byte 255, not 256") << 41 << 17 << QByteArray("ZQ") << 367 << QByteArray("Z\x7F");
-    }
-    void readStores()
-    {
-        QFETCH(int, answer);
-        QFETCH(int, at);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, offset);
-        QFETCH(QByteArray, expected);
-        TConfigBlock config = Block(QByteArray(kConfigBlockSize, '\x7F'));
-        RecordingHost host;
-        TDeviceProtocol protocol(config, host);
-        protocol.StartRead();
-        Feed(protocol, IdentityReply());
-        for (int k = 0; k < 42; ++k)
-            Feed(protocol, k == answer ? Report(QByteArray(at, '\0') + bytes) : TReport {});
-        QCOMPARE(Bytes(config).mid(offset, expected.size()).toHex(' '), expected.toHex(' '));
-        QCOMPARE(host.events.mid(host.events.size() - 2), (QStringList { "present", "information Read Complete" }));
+        for (int n = 0; n < 16; ++n)
+            QCOMPARE(WriteReport(1680 + 4 * n, Hex("785634FF"), 2).mid(16 + 2 * n, 2), Hex("5678"));
+        QCOMPARE(WriteReport(1824, Hex("34120000"), 3).mid(40, 1), Hex("34"));
+        QCOMPARE(WriteReport(1844, Hex("80"), 3).mid(47, 1), Hex("01"));
+        QCOMPARE(WriteReport(80, QByteArray(32, '9'), 3).mid(3, 33), QByteArray(32, '9') + '\0');
+        QCOMPARE(WriteReport(352, QByteArray(16, 'M'), 43).mid(3, 17), QByteArray(16, 'M') + '\0'); // message 240..255
     }
 
     // Random blocks with every byte set, written to a controller that hands each half image back: every byte
@@ -194,6 +112,20 @@ private slots:
             controller.Run(protocol, host);
             QCOMPARE(host.sent.size(), 45 + 43);
             QCOMPARE(Bytes(config).toHex(' '), RoundTripped(Block(image), destination).toHex(' '));
+            QCOMPARE(host.events.mid(host.events.size() - 2), (QStringList { "present", "information Read Complete" }));
+            for (int i = 46; i < host.sent.size(); ++i)
+                QCOMPARE(host.sent[i].mid(3), host.sent[i - 1].mid(3)); // a read request sets bytes 0..2 only
+        }
+        // The keyword's flag is bit 0 of its byte alone.
+        TConfigBlock config {};
+        RecordingHost host;
+        TDeviceProtocol protocol(config, host);
+        for (const auto& [answer, flag] : { std::pair { "FE", 0 }, { "03", 1 } }) {
+            protocol.StartRead();
+            Feed(protocol, IdentityReply());
+            for (int k = 0; k < 42; ++k)
+                Feed(protocol, Report(k == 1 ? QByteArray(46, '\0') + Hex(answer) : QByteArray()));
+            QCOMPARE(int(config.RequestStatusEnabled), flag);
         }
     }
 
@@ -214,8 +146,9 @@ private slots:
         QTest::newRow("read") << 30 << QByteArray() << QStringList { v, s, "send r" } << 32;
         QTest::newRow("signal") << 60 << QByteArray() << QStringList { v, s, "send A" } << 61;
         QTest::newRow("identity alone") << 70 << QByteArray() << QStringList { v, s } << 0;
-        QTest::newRow("serial -1, empty version") << 1 << Bytes(IdentityReply("", Hex("FFFFFFFF")))
-                                                 << QStringList { "log Dedudev Version:", "log Serial Number: -1", "send E" } << 2;
+        QTest::newRow("serial -1, empty version")
+            << 1 << Bytes(IdentityReply("", Hex("FFFFFFFF")))
+            << QStringList { "log Dedudev Version:", "log Serial Number: -1", "send E" } << 2;
         QTest::newRow("55 characters, Windows-1252")
             << 30 << Bytes(IdentityReply("\x80" + full.left(54)))
             << QStringList { "log Dedudev Version:\u20AC" + QString::fromLatin1(full.left(54)), s, "send r" } << 32;

@@ -57,7 +57,8 @@ private slots:
             << Header(1, kTitle + "junk") + kBody + "trailer" << LoadOutcome::Loaded;
         QTest::newRow("empty") << QByteArray() << LoadOutcome::IncompatibleTitle;
         QTest::newRow("title in other case") << Header(1, "QUILMOX PARLOWEN") + kBody << LoadOutcome::IncompatibleTitle;
-        QTest::newRow("title without its NUL") << Header(1, "QUILMOX Parlowen!") + kBody << LoadOutcome::IncompatibleTitle;
+        QTest::newRow("title without its NUL")
+            << Header(1, "QUILMOX Parlowen!") + kBody << LoadOutcome::IncompatibleTitle;
         QTest::newRow("ends inside the title") << Header(1, kTitle).left(20) << LoadOutcome::IncompatibleTitle;
         QTest::newRow("version 2") << Header(2, kTitle) + kBody << LoadOutcome::LaterFormat;
         QTest::newRow("version 2, wrong title") << Header(2, "Another Tool") + kBody << LoadOutcome::IncompatibleTitle;
@@ -97,7 +98,8 @@ private slots:
         QVERIFY(SaveSettingsFile(toTarget, config));
         QVERIFY(QFileInfo(toTarget).isSymLink());
         QCOMPARE(ReadFile(target).mid(36), DefaultImage());
-        QCOMPARE(LoadOutcomeText(LoadOutcome::LaterFormat), QStringLiteral("The file uses a later data format.\r\nCannot load"));
+        QCOMPARE(LoadOutcomeText(LoadOutcome::LaterFormat),
+            QStringLiteral("The file uses a later data format.\r\nCannot load"));
     }
 
     // The file system takes only 1000 bytes (a full disk or a quota, as root sees it too): the save fails and

@@ -7,6 +7,7 @@
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"
 #include "ui/ToolkitServices.h"
+#include "ui/controls/CSpinEdit.h"
 #include "ui/controls/JvCheckBox.h"
 #include "ui/controls/LimitedMemo.h"
 

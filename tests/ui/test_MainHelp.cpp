@@ -67,7 +67,8 @@ private slots:
         QTest::newRow("beside the executable") << QStringList { kBeside, kShared } << kBeside;
         QTest::newRow("installed") << QStringList { kShared } << kShared;
         QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("a text file beside hides an installed one") << QStringList { "text:" + kBeside, kShared } << QString();
+        QTest::newRow("a text file beside hides an installed one")
+            << QStringList { "text:" + kBeside, kShared } << QString();
         QTest::newRow("empty installed file") << QStringList { "text:" + kShared } << QString();
     }
     void helpFile()
@@ -79,7 +80,8 @@ private slots:
         TMainForm form(nullptr, &noController);
         QCOMPARE(form.HelpButton->isHidden(), used.isEmpty());
         if (!used.isEmpty())
-            QCOMPARE(form.HelpFilePath, QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(used)));
+            QCOMPARE(form.HelpFilePath,
+                QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(used)));
         QVERIFY(form.close());
     }
 
