@@ -5,6 +5,7 @@
 #include "config/ConfigBlock.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QRandomGenerator>
 #include <array>
 #include <cstring>
@@ -48,10 +49,23 @@ inline QByteArray DefaultImage()
     return image;
 }
 
+inline QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
 // A block as collecting a form gives it: flags 0 or 1, texts of printable Windows-1252 characters zero-filled to
 // their field's end (the phone number may fill its field), the message at most 509 bytes, numbers within the
-// controls' limits, Padding zero.
-inline TConfigBlock RandomToolBlock(QRandomGenerator& random)
+// controls' limits, Padding zero. With `anyNumbers`, as a settings file the tool saves may also hold it: numbers
+// of any 32 bits and any Padding, from a read or a file loaded before.
+inline TConfigBlock RandomToolBlock(QRandomGenerator& random, bool anyNumbers = false)
 {
     TConfigBlock block {};
     uint8_t* bytes = BlockBytes(block);
@@ -75,5 +89,12 @@ inline TConfigBlock RandomToolBlock(QRandomGenerator& random)
     block.InhibitInput = random.bounded(17);
     text(1828, 15);
     block.RequestStatusEnabled = uint8_t(random.bounded(2));
+    if (anyNumbers) {
+        for (auto& period : block.OutputPulsePeriod)
+            period = qint32(random.generate());
+        block.InhibitInput = qint32(random.generate());
+        for (uint8_t& byte : block.Padding)
+            byte = uint8_t(random.bounded(256));
+    }
     return block;
 }

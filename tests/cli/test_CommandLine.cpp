@@ -21,43 +21,6 @@ const QByteArray kWriteCommands = "SE" + QByteArray("dD").repeated(21) + "Z";
 const QByteArray kReadCommands = "S" + QByteArray("rR").repeated(21);
 const QByteArray kOwnFile = "the operator's own file";
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-// A block as the tool writes it, built from the layout alone: flags 0 or 1, texts zero-filled after their first zero
-// byte (the message at most 509 bytes), any 32-bit integers and any padding.
-TConfigBlock RandomBlock(QRandomGenerator& random)
-{
-    TConfigBlock block {};
-    uint8_t* bytes = BlockBytes(block);
-    random.fillRange(reinterpret_cast<quint32*>(bytes), kConfigBlockSize / 4);
-    for (std::size_t i = 0; i < kConfigBlockSize; ++i) {
-        if (i < offsetof(TConfigBlock, PhoneNumber) || i == offsetof(TConfigBlock, RequestStatusEnabled)
-            || (i >= offsetof(TConfigBlock, OutputOnEnabled) && i < offsetof(TConfigBlock, Password)))
-            bytes[i] &= 1;
-    }
-    const auto text = [&](uint8_t* field, int width, int longest) {
-        std::fill(std::find(field, field + random.bounded(longest + 1), 0), field + width, 0);
-    };
-    text(block.PhoneNumber, 32, 32);
-    text(block.SMSMessage, 512, 509);
-    text(block.DeviceName, 32, 32);
-    text(block.Password, 16, 16);
-    text(block.RequestStatus, 16, 16);
-    for (std::size_t at = offsetof(TConfigBlock, OutputOn); at < offsetof(TConfigBlock, OutputPulsePeriod); at += 16)
-        text(bytes + at, 16, 16);
-    return block;
-}
-
 struct Case
 {
     QStringList arguments;
@@ -103,7 +66,7 @@ private slots:
         emulator->signalValue = 17;
         QVERIFY(QDir::setCurrent(dir.path()));
         QVERIFY(SaveSettingsFile("defaults.dat", Block(DefaultImage())));
-        WriteFile("kept.dat", kOwnFile);
+        QVERIFY(WriteFile("kept.dat", kOwnFile));
         // The defaults and what no transfer carries: the padding, and bits 16..31 of a pulse period.
         TConfigBlock extras = Block(DefaultImage());
         extras.Padding[1] = 7;
@@ -216,9 +179,9 @@ private slots:
     {
         QRandomGenerator random(20240610);
         for (int round = 0; round < 200; ++round) {
-            QVERIFY(SaveSettingsFile("original.dat", RandomBlock(random)));
+            QVERIFY(SaveSettingsFile("original.dat", RandomToolBlock(random, true)));
             QCOMPARE(Run({ "show", "--json", "original.dat" }), 0);
-            WriteFile("shown.json", out.toUtf8());
+            QVERIFY(WriteFile("shown.json", out.toUtf8()));
             QCOMPARE(Run({ "import", "shown.json", "-o", "imported.dat" }), 0);
             QCOMPARE(ReadFile("imported.dat"), ReadFile("original.dat"));
         }
@@ -258,7 +221,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, printed);
-        WriteFile("document.json", document);
+        QVERIFY(WriteFile("document.json", document));
         Run({ "import", "document.json", "-o", "B.dat" });
         QCOMPARE(Run(arguments), status);
         QCOMPARE(status == 2 ? out : err, QString());

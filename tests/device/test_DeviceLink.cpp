@@ -38,11 +38,9 @@ private slots:
         emulator = std::make_unique<EmulatedController>();
         receiveBuffer.fill(0xEE);
         seen.clear();
-        handlerAction = nullptr;
         link = std::make_unique<TDeviceLink>(*emulator, receiveBuffer.data(), [this] {
             seen.append(QByteArray(reinterpret_cast<const char*>(receiveBuffer.data()), kReportSize));
-            if (handlerAction)
-                handlerAction();
+            awaitingInHandler = link->AwaitingAnswer();
         });
     }
     void cleanup()
@@ -68,7 +66,6 @@ private slots:
         QTest::newRow("program mode before normal")
             << Ids { kProgramMode, kNormal } << ok << ConnectResult::Ready << 1 << 2;
         QTest::newRow("first of two") << Ids { kNormal, kNormal } << ok << ConnectResult::Ready << 0 << 2;
-        QTest::newRow("other revision") << Ids { kOtherRevision } << ok << ConnectResult::Ready << 0 << 2;
         QTest::newRow("lower case inside a longer string, before another revision")
             << Ids { kOtherRevision, "USB\\" + kNormal.toLower() + "&Col01" } << ok << ConnectResult::Ready << 1 << 2;
         QTest::newRow("read open fails") << Ids { kNormal, kNormal } << Failure::Read << ConnectResult::NotFound << -1
@@ -111,9 +108,7 @@ private slots:
     // hidapi's IDs in the form the identifiers are written for.
     void hidapiHardwareId()
     {
-        const QByteArray id = FormatHardwareId(0x04D8, ControllerProductId, 0x000B);
-        QCOMPARE(id, kNormal);
-        QVERIFY(id.toLower().contains(NormalModeIdentifier().toLower()));
+        QCOMPARE(FormatHardwareId(0x04D8, ControllerProductId, 0x000B), kNormal);
         QCOMPARE(FormatHardwareId(0xA, 0xBC, 0x1), QByteArray("HID\\VID_000A&PID_00BC&REV_0001"));
         HidapiPort port; // the system's devices: none of them is a controller in a test run
         for (const HidInterfaceInfo& info : port.Enumerate())
@@ -125,8 +120,7 @@ private slots:
     {
         Connect();
         TReport report {};
-        for (int i = 0; i < kReportSize; ++i)
-            report[i] = uint8_t(255 - i);
+        report.back() = 0x5A;
         link->SendReport(report);
         QCOMPARE(emulator->outputLog.at(0), report);
         emulator->InjectReport(Pattern(kReportSize, 1));
@@ -143,11 +137,11 @@ private slots:
         Connect();
         link->SetAnswerTimeout(50);
         QSignalSpy silent(link.get(), &TDeviceLink::Silent);
-        handlerAction = [this] { QVERIFY(!link->AwaitingAnswer()); };
         link->SendReport(TReport {});
         QVERIFY(link->AwaitingAnswer());
         emulator->InjectReport(Pattern(kReportSize, 1));
         QTRY_COMPARE(seen.size(), 1);
+        QVERIFY(!awaitingInHandler);
         QTest::qWait(100);
         QCOMPARE(silent.size(), 0);
         link->SendReport(TReport {});
@@ -190,7 +184,7 @@ private:
     std::unique_ptr<TDeviceLink> link;
     TReport receiveBuffer {};
     QList<QByteArray> seen;
-    std::function<void()> handlerAction;
+    bool awaitingInHandler = true;
 };
 
 QTEST_GUILESS_MAIN(TestDeviceLink)

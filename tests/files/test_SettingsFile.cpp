@@ -20,12 +20,6 @@ QByteArray Header(qint32 version, const QByteArray& title)
     return header.replace(4, title.size(), title);
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestSettingsFile : public QObject
@@ -70,9 +64,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(LoadOutcome, outcome);
         const QString path = dir.filePath("case.dat");
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(file) == file.size());
-        out.close();
+        QVERIFY(WriteFile(path, file));
         TConfigBlock config = Block(DefaultImage());
         QCOMPARE(LoadSettingsFile(path, config), outcome);
         QCOMPARE(Bytes(config), outcome == LoadOutcome::Loaded ? kBody : DefaultImage()); // a refusal changes nothing

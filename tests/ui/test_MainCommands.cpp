@@ -87,8 +87,7 @@ private slots:
                 QFile(path).open(QIODevice::ReadWrite);
             });
         } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+            QVERIFY(WriteFile(path, content));
         }
         TMainForm form;
         Set(form, "DeviceNameEdit", "Not yet collected");

@@ -10,22 +10,9 @@
 
 namespace {
 
-const QString kBeside = QStringLiteral("parlowen.chm"), kShared = QStringLiteral("../share/parlowen/parlowen.chm");
-
-QString Place(const QString& relative, const QByteArray& bytes)
+QString Beside(const QString& relative)
 {
-    const QString path = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(relative));
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot place %s", qPrintable(path));
-    return path;
-}
-
-void RemoveAll()
-{
-    for (const QString& relative : { kBeside, kShared })
-        QFile::remove(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(relative));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + '/' + relative);
 }
 
 QList<THelpViewer*> HelpWindows()
@@ -36,12 +23,6 @@ QList<THelpViewer*> HelpWindows()
             windows.append(viewer);
     }
     return windows;
-}
-
-QByteArray BuiltHelp()
-{
-    QFile file(QStringLiteral(PARLOWEN_HELP_CHM));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -55,41 +36,40 @@ private slots:
     void init()
     {
         StartStrict();
-        RemoveAll();
+        QDir().mkpath(Beside("../share/parlowen"));
+        for (const char* path : { "parlowen.chm", "../share/parlowen/parlowen.chm" })
+            QFile::remove(Beside(path));
     }
     void cleanup() { EndStrict(); }
-    void cleanupTestCase() { RemoveAll(); }
 
-    void helpFile_data()
-    {
-        QTest::addColumn<QStringList>("placed"); // where the built help file lies; "text:" places a text file
-        QTest::addColumn<QString>("used"); // the file help uses, empty when the button is hidden
-        QTest::newRow("beside the executable") << QStringList { kBeside, kShared } << kBeside;
-        QTest::newRow("installed") << QStringList { kShared } << kShared;
-        QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("a text file beside hides an installed one")
-            << QStringList { "text:" + kBeside, kShared } << QString();
-        QTest::newRow("empty installed file") << QStringList { "text:" + kShared } << QString();
-    }
+    // Each row places files ("text:" a text file, else the built help) and names the one help uses, if any.
     void helpFile()
     {
-        QFETCH(QStringList, placed);
-        QFETCH(QString, used);
-        for (const QString& where : placed)
-            Place(QString(where).remove("text:"), where.startsWith("text:") ? QByteArray() : BuiltHelp());
-        TMainForm form(nullptr, &noController);
-        QCOMPARE(form.HelpButton->isHidden(), used.isEmpty());
-        if (!used.isEmpty())
-            QCOMPARE(form.HelpFilePath,
-                QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(used)));
-        QVERIFY(form.close());
+        const std::pair<QStringList, QString> rows[]
+            = { { { "parlowen.chm", "../share/parlowen/parlowen.chm" }, "parlowen.chm" },
+                  { { "../share/parlowen/parlowen.chm" }, "../share/parlowen/parlowen.chm" }, { {}, "" },
+                  { { "text:parlowen.chm", "../share/parlowen/parlowen.chm" }, "" } };
+        for (const auto& [placed, used] : rows) {
+            init();
+            for (const QString& where : placed) {
+                if (!where.startsWith("text:"))
+                    QVERIFY(QFile::copy(PARLOWEN_HELP_CHM, Beside(where)));
+                else if (QFile text(Beside(where.mid(5)));
+                         !text.open(QIODevice::WriteOnly) || text.write("no help\n") != 8)
+                    QFAIL("cannot place a text file");
+            }
+            TMainForm form(nullptr, &noController);
+            QCOMPARE(form.HelpButton->isHidden(), used.isEmpty());
+            if (!used.isEmpty())
+                QCOMPARE(form.HelpFilePath, Beside(used));
+        }
     }
 
-    // From another working directory: Help and F1 bring up one help window on the start page, not owned by the
+    // From another working directory: F1 and Help bring up one help window on the start page, not owned by the
     // main window; Cancel at the close question keeps it, No closes both.
     void helpWindow()
     {
-        Place(kShared, BuiltHelp());
+        QVERIFY(QFile::copy(PARLOWEN_HELP_CHM, Beside("../share/parlowen/parlowen.chm")));
         const QString before = QDir::currentPath();
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
@@ -99,14 +79,13 @@ private slots:
         QTest::keyClick(&form, Qt::Key_F1);
         QCOMPARE(HelpWindows().size(), 1);
         THelpViewer* viewer = HelpWindows().first();
-        QCOMPARE(viewer->Browser()->source(), QUrl(QStringLiteral("chm:/index.htm")));
-        QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("16 digital inputs and 16 outputs")));
         QVERIFY(!viewer->parentWidget());
-        QVERIFY(viewer->ShowTopic(QStringLiteral("/messages.htm")));
+        QVERIFY(viewer->Browser()->toPlainText().contains("16 digital inputs and 16 outputs"));
+        QVERIFY(viewer->ShowTopic("/messages.htm"));
         viewer->hide();
         QTest::mouseClick(form.HelpButton, Qt::LeftButton);
         QCOMPARE(HelpWindows(), QList<THelpViewer*> { viewer });
-        QCOMPARE(viewer->Browser()->source(), QUrl(QStringLiteral("chm:/index.htm")));
+        QCOMPARE(viewer->Browser()->source(), QUrl("chm:/index.htm"));
         Set(form, "DeviceNameEdit", "Pump house");
         ToolkitScript::SetNextAnswer(mrCancel);
         QVERIFY(!form.close());
