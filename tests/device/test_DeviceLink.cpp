@@ -9,14 +9,10 @@
 #include <QtTest>
 
 using Failure = EmulatedController::OpenFailure;
-Q_DECLARE_METATYPE(ConnectResult)
-Q_DECLARE_METATYPE(Failure)
 
 namespace {
 
-const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B";
-const QByteArray kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
-const QByteArray kOtherRevision = "HID\\VID_04D8&PID_F2C4&REV_0002";
+const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B", kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
 
 QByteArray Pattern(int length, int seed)
 {
@@ -31,91 +27,78 @@ QByteArray Pattern(int length, int seed)
 class TestDeviceLink : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<EmulatedController> emulator;
+    std::unique_ptr<TDeviceLink> link;
+    TReport receiveBuffer {};
+    QList<QByteArray> seen;
+    bool awaitingInHandler = true;
+
+    void Connect()
+    {
+        emulator->AddDevice(kNormal);
+        emulator->SilenceAfter(0); // only what a test injects arrives
+        QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
+    }
 
 private slots:
     void init()
     {
+        link.reset(); // before the controller whose handles it holds
         emulator = std::make_unique<EmulatedController>();
-        receiveBuffer.fill(0xEE);
         seen.clear();
         link = std::make_unique<TDeviceLink>(*emulator, receiveBuffer.data(), [this] {
             seen.append(QByteArray(reinterpret_cast<const char*>(receiveBuffer.data()), kReportSize));
             awaitingInHandler = link->AwaitingAnswer();
         });
     }
-    void cleanup()
-    {
-        link.reset();
-        emulator.reset();
-    }
+    void cleanup() { link.reset(); }
 
-    void discovery_data()
-    {
-        QTest::addColumn<QList<QByteArray>>("ids");
-        QTest::addColumn<Failure>("firstFails");
-        QTest::addColumn<ConnectResult>("result");
-        QTest::addColumn<int>("linked"); // the device left open, -1 for none
-        QTest::addColumn<int>("opens"); // successful opens, kept or not
-        using Ids = QList<QByteArray>;
-        const Failure ok = Failure::None;
-        QTest::newRow("none") << Ids {} << ok << ConnectResult::NotFound << -1 << 0;
-        QTest::newRow("foreign only") << Ids { "HID\\VID_046D&PID_C52B&REV_1201", "HID\\VID_04D8&PID_000A&REV_000B" }
-                                      << ok << ConnectResult::NotFound << -1 << 0;
-        QTest::newRow("program mode alone, let go")
-            << Ids { kProgramMode } << ok << ConnectResult::ProgramMode << -1 << 2;
-        QTest::newRow("program mode before normal")
-            << Ids { kProgramMode, kNormal } << ok << ConnectResult::Ready << 1 << 2;
-        QTest::newRow("first of two") << Ids { kNormal, kNormal } << ok << ConnectResult::Ready << 0 << 2;
-        QTest::newRow("lower case inside a longer string, before another revision")
-            << Ids { kOtherRevision, "USB\\" + kNormal.toLower() + "&Col01" } << ok << ConnectResult::Ready << 1 << 2;
-        QTest::newRow("read open fails") << Ids { kNormal, kNormal } << Failure::Read << ConnectResult::NotFound << -1
-                                         << 2;
-        QTest::newRow("write open fails, program mode behind")
-            << Ids { kNormal, kProgramMode } << Failure::Write << ConnectResult::ProgramMode << -1 << 3;
-    }
+    // Each row: the present interfaces (the first may fail to open), the outcome, the device left open (-1: none)
+    // and the count of opens that succeeded, kept or not. While connected nothing is looked for; a path given
+    // chooses one controller among several.
     void discovery()
     {
-        QFETCH(QList<QByteArray>, ids);
-        QFETCH(Failure, firstFails);
-        QFETCH(ConnectResult, result);
-        QFETCH(int, linked);
-        QFETCH(int, opens);
-        QList<QByteArray> paths;
-        for (int i = 0; i < ids.size(); ++i)
-            paths << emulator->AddDevice(ids[i], i == 0 ? firstFails : Failure::None);
-        QCOMPARE(link->ConnectDevice(), result);
-        QCOMPARE(int(emulator->openedPaths.size()), opens);
-        QCOMPARE(int(link->Connected()), linked < 0 ? 0 : 1);
-        QCOMPARE(emulator->openHandles, linked < 0 ? 0 : 2);
-        link->SendReport(TReport {});
-        QCOMPARE(int(emulator->outputLog.size()), linked < 0 ? 0 : 1);
-        if (linked >= 0) {
-            QCOMPARE(emulator->openedPaths.back(), paths[linked]);
-            QTRY_COMPARE(seen.size(), 1); // the reader runs on the linked device
-        }
-        const int openedBefore = int(emulator->openedPaths.size());
-        const QByteArray chosen = emulator->AddDevice(kNormal);
-        if (linked >= 0) { // while connected nothing is looked for
+        struct Row
+        {
+            QList<QByteArray> ids;
+            Failure firstFails;
+            ConnectResult result;
+            int linked, opens;
+        };
+        const Row rows[] = { { {}, Failure::None, ConnectResult::NotFound, -1, 0 },
+            { { "HID\\VID_046D&PID_C52B&REV_1201", "HID\\VID_04D8&PID_000A&REV_000B" }, Failure::None,
+                ConnectResult::NotFound, -1, 0 },
+            { { kProgramMode }, Failure::None, ConnectResult::ProgramMode, -1, 2 }, // let go at once
+            { { kProgramMode, kNormal }, Failure::None, ConnectResult::Ready, 1, 2 },
+            { { kNormal, kNormal }, Failure::None, ConnectResult::Ready, 0, 2 },
+            { { "HID\\VID_04D8&PID_F2C4&REV_0002", "USB\\" + kNormal.toLower() + "&Col01" }, Failure::None,
+                ConnectResult::Ready, 1, 2 }, // revision 000B first, in either case, inside a longer string
+            { { kNormal, kNormal }, Failure::Read, ConnectResult::NotFound, -1, 2 },
+            { { kNormal, kProgramMode }, Failure::Write, ConnectResult::ProgramMode, -1, 3 } };
+        for (const Row& row : rows) {
+            init();
+            QList<QByteArray> paths;
+            for (const QByteArray& id : row.ids)
+                paths << emulator->AddDevice(id, paths.isEmpty() ? row.firstFails : Failure::None);
+            QCOMPARE(link->ConnectDevice(), row.result);
+            QCOMPARE(int(emulator->openedPaths.size()), row.opens);
+            QCOMPARE(emulator->openHandles, row.linked < 0 ? 0 : 2);
+            const QByteArray chosen = emulator->AddDevice(kNormal);
+            if (row.linked >= 0) {
+                QCOMPARE(emulator->openedPaths.back(), paths[row.linked]);
+                QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
+                QCOMPARE(int(emulator->openedPaths.size()), row.opens);
+                link->Close();
+            }
+            link->SetDevicePath(chosen);
             QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
-            QCOMPARE(int(emulator->openedPaths.size()), openedBefore);
-            link->Close();
+            QCOMPARE(emulator->openedPaths.back(), chosen);
         }
-        link->SetDevicePath(chosen); // one controller chosen among several
-        QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
-        QCOMPARE(emulator->openedPaths.back(), chosen);
-    }
-
-    // hidapi's IDs in the form the identifiers are written for.
-    void hidapiHardwareId()
-    {
-        QCOMPARE(FormatHardwareId(0x04D8, ControllerProductId, 0x000B), kNormal);
+        QCOMPARE(FormatHardwareId(0x04D8, ControllerProductId, 0x000B), kNormal); // as hidapi's IDs are written
         QCOMPARE(FormatHardwareId(0xA, 0xBC, 0x1), QByteArray("HID\\VID_000A&PID_00BC&REV_0001"));
-        HidapiPort port; // the system's devices: none of them is a controller in a test run
-        for (const HidInterfaceInfo& info : port.Enumerate())
-            QVERIFY(!info.hardwareId.toLower().contains(AnyRevisionIdentifier().toLower()));
     }
 
-    // A report arrives whole in ReceiveBuffer; a short one leaves the rest of the one before.
+    // A report travels whole both ways; a short input report leaves the rest of the one before in ReceiveBuffer.
     void reportsTravelWhole()
     {
         Connect();
@@ -131,7 +114,7 @@ private slots:
         QCOMPARE(seen[1].toHex(), (Pattern(10, 100) + Pattern(kReportSize, 1).mid(10)).toHex());
     }
 
-    // Silent follows a report whose answer does not come in time, never one that was answered.
+    // Silent follows a report whose answer does not come in time, never one that was answered or closed.
     void silence()
     {
         Connect();
@@ -147,7 +130,7 @@ private slots:
         link->SendReport(TReport {});
         QTRY_COMPARE(silent.size(), 1);
         link->SendReport(TReport {});
-        link->Close(); // a close ends the wait too
+        link->Close();
         QTest::qWait(100);
         QCOMPARE(silent.size(), 1);
     }
@@ -171,20 +154,6 @@ private slots:
         QTRY_COMPARE(seen.size(), 1);
         QCOMPARE(seen[0], Pattern(kReportSize, 2));
     }
-
-private:
-    void Connect()
-    {
-        emulator->AddDevice(kNormal);
-        emulator->SilenceAfter(0); // only what a test injects arrives
-        QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
-    }
-
-    std::unique_ptr<EmulatedController> emulator;
-    std::unique_ptr<TDeviceLink> link;
-    TReport receiveBuffer {};
-    QList<QByteArray> seen;
-    bool awaitingInHandler = true;
 };
 
 QTEST_GUILESS_MAIN(TestDeviceLink)

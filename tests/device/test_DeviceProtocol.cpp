@@ -131,57 +131,39 @@ private slots:
 
     // Each operation's identity check: a good reply logs and starts the operation from its first step, whatever
     // an abandoned one left; a bad one ends it with a box, and the next report drops.
-    void identity_data()
-    {
-        QTest::addColumn<int>("start"); // 1 write, 30 read, 60 signal, 70 identity alone
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<int>("nextState");
-        const QString v = QStringLiteral("log Dedudev Version:V1"), s = QStringLiteral("log Serial Number: 12345");
-        const QString refused = QStringLiteral("error Application is not a QUILMOX Parlowen");
-        QByteArray full;
-        for (int i = 0; i < 55; ++i)
-            full.append(char('A' + i % 26));
-        QTest::newRow("write") << 1 << QByteArray() << QStringList { v, s, "send E" } << 2;
-        QTest::newRow("read") << 30 << QByteArray() << QStringList { v, s, "send r" } << 32;
-        QTest::newRow("signal") << 60 << QByteArray() << QStringList { v, s, "send A" } << 61;
-        QTest::newRow("identity alone") << 70 << QByteArray() << QStringList { v, s } << 0;
-        QTest::newRow("serial -1, empty version")
-            << 1 << Bytes(IdentityReply("", Hex("FFFFFFFF")))
-            << QStringList { "log Dedudev Version:", "log Serial Number: -1", "send E" } << 2;
-        QTest::newRow("55 characters, Windows-1252")
-            << 30 << Bytes(IdentityReply("\x80" + full.left(54)))
-            << QStringList { "log Dedudev Version:\u20AC" + QString::fromLatin1(full.left(54)), s, "send r" } << 32;
-        QTest::newRow("write, byte 4 = 0C") << 1 << Hex("000000010C") << QStringList { refused } << 0;
-        QTest::newRow("read, byte 2 = 1") << 30 << Hex("000001010B") << QStringList { refused } << 0;
-        QTest::newRow("signal, byte 3 = 0") << 60 << Hex("000000000B") << QStringList { refused } << 0;
-    }
     void identity()
     {
-        QFETCH(int, start);
-        QFETCH(QByteArray, reply);
-        QFETCH(QStringList, events);
-        QFETCH(int, nextState);
-        TConfigBlock config = Block(DefaultImage());
-        RecordingHost host;
-        TDeviceProtocol protocol(config, host);
-        protocol.ChunkNumber = 9; // left over from an abandoned transfer
-        protocol.EntryIndex = 6;
-        protocol.ProtocolState = 61;
-        const auto operation = start == 1 ? &TDeviceProtocol::StartWrite
-            : start == 30                 ? &TDeviceProtocol::StartRead
-            : start == 60                 ? &TDeviceProtocol::StartSignalStrength
-                                          : &TDeviceProtocol::StartIdentify;
-        (protocol.*operation)();
-        QCOMPARE(protocol.ProtocolState, start);
-        Feed(protocol, reply.isEmpty() ? IdentityReply() : Report(reply));
-        QCOMPARE(host.events, QStringList { "send S" } + events);
-        QCOMPARE(protocol.ProtocolState, nextState);
-        const bool refused = events.size() == 1;
-        QCOMPARE(protocol.EntryIndex, refused ? 6 : 0);
-        QCOMPARE(int(host.sent.last()[2]), 0); // the chunk number starts again at 0
-        Feed(protocol, TReport {}); // what follows a refusal is dropped
-        QCOMPARE(host.events.size(), 1 + events.size() + (nextState == 0 ? 0 : 1));
+        const QString v = "log Dedudev Version:V1", s = "log Serial Number: 12345";
+        const QString refused = "error Application is not a QUILMOX Parlowen";
+        const QByteArray full = QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ").repeated(3).left(54);
+        const std::tuple<int, TReport, QStringList, int> rows[] = { { 1, IdentityReply(), { v, s, "send E" }, 2 },
+            { 30, IdentityReply(), { v, s, "send r" }, 32 }, { 60, IdentityReply(), { v, s, "send A" }, 61 },
+            { 70, IdentityReply(), { v, s }, 0 }, // the identity alone
+            { 1, IdentityReply("", Hex("FFFFFFFF")), { "log Dedudev Version:", "log Serial Number: -1", "send E" }, 2 },
+            { 30, IdentityReply("\x80" + full), { "log Dedudev Version:\u20AC" + full, s, "send r" }, 32 },
+            { 1, Report(Hex("000000010C")), { refused }, 0 }, { 30, Report(Hex("000001010B")), { refused }, 0 },
+            { 60, Report(Hex("000000000B")), { refused }, 0 } };
+        for (const auto& [start, reply, events, next] : rows) {
+            TConfigBlock config = Block(DefaultImage());
+            RecordingHost host;
+            TDeviceProtocol protocol(config, host);
+            protocol.ChunkNumber = 9; // left over from an abandoned transfer
+            protocol.EntryIndex = 6;
+            protocol.ProtocolState = 61;
+            (protocol
+                .*(start == 1         ? &TDeviceProtocol::StartWrite
+                        : start == 30 ? &TDeviceProtocol::StartRead
+                        : start == 60 ? &TDeviceProtocol::StartSignalStrength
+                                      : &TDeviceProtocol::StartIdentify))();
+            QCOMPARE(protocol.ProtocolState, start);
+            Feed(protocol, reply);
+            QCOMPARE(host.events, QStringList { "send S" } + events);
+            QCOMPARE(protocol.ProtocolState, next);
+            QCOMPARE(protocol.EntryIndex, events.size() == 1 ? 6 : 0);
+            QCOMPARE(int(host.sent.last()[2]), 0); // the chunk number starts again at 0
+            Feed(protocol, TReport {}); // what follows a refusal is dropped
+            QCOMPARE(host.events.size(), 1 + events.size() + (next == 0 ? 0 : 1));
+        }
     }
 
     // The idle states drop every report; state 61 shows each value that arrives and stays.

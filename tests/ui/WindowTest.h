@@ -11,7 +11,6 @@
 #include "ui/controls/JvCheckBox.h"
 #include "ui/controls/LimitedMemo.h"
 
-#include <QAbstractEventDispatcher>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -59,23 +58,9 @@ inline QStringList Log(const TMainForm& form)
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-// Runs the event loop until `condition` holds, looking whenever the loop runs out of events, so that a transfer
-// ends as soon as its last report is handled; false after `milliseconds`.
 inline bool Await(const std::function<bool()>& condition, int milliseconds = 5000)
 {
-    QEventLoop loop;
-    const auto look = [&] {
-        if (condition())
-            loop.quit();
-    };
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, look);
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, look);
-    poll.start(2);
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    if (!condition())
-        loop.exec();
-    return condition();
+    return QTest::qWaitFor(condition, milliseconds);
 }
 
 // The controller is declared first, so that it outlives the window, whose link holds its handles.
@@ -85,9 +70,9 @@ struct Bench
     TMainForm Form { nullptr, &Controller };
     TSignalStrengthForm Signal;
 
-    Bench()
+    explicit Bench(const QByteArray& hardwareId = kNormalId)
     {
-        Controller.AddDevice(kNormalId);
+        Controller.AddDevice(hardwareId);
         Form.SetSignalStrengthForm(&Signal);
     }
 };

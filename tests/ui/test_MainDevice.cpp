@@ -106,45 +106,32 @@ private slots:
         QVERIFY(Await([&] { return bar->value() == 12; }));
     }
 
-    void refused_data()
-    {
-        QTest::addColumn<QByteArray>("hardwareId");
-        QTest::addColumn<int>("identityByte4");
-        QTest::addColumn<QString>("box");
-        for (const char* button : { "WriteButton", "ReadButton", "SignalStrengthButton" }) {
-            QTest::addRow("no controller, %s", button)
-                << QByteArray("HID\\VID_046D&PID_C52B&REV_1201") << 11 << "Cannot find QUILMOX";
-            QTest::addRow("program mode, %s", button)
-                << QByteArray("HID\\VID_04D8&PID_F2C4&REV_0001") << 11 << "QUILMOX is in Program Mode";
-            QTest::addRow("other application, %s", button)
-                << kNormalId << 12 << "Application is not a QUILMOX Parlowen";
-        }
-    }
+    // No controller, one in program mode, one that runs another application: the box, and nothing else changes.
     void refused()
     {
-        QFETCH(QByteArray, hardwareId);
-        QFETCH(int, identityByte4);
-        QFETCH(QString, box);
-        const QString button = QString::fromLatin1(QTest::currentDataTag()).section(", ", 1);
-        EmulatedController controller;
-        controller.AddDevice(hardwareId);
-        controller.identity.check[2] = uint8_t(identityByte4);
-        TMainForm form(nullptr, &controller);
-        TSignalStrengthForm signal;
-        form.SetSignalStrengthForm(&signal);
-        Set(form, "DeviceNameEdit", "Edited");
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(form, button);
-        QVERIFY(AwaitBoxes(1));
-        QCOMPARE(Boxes(), QStringList { box });
-        QCOMPARE(ToolkitScript::AskedBoxes()[0].Kind, TMsgDlgType::mtError);
-        QCOMPARE(Commands(controller.outputLog), hardwareId == kNormalId ? "S" : "");
-        QVERIFY(Await([&] { return form.WriteButton->isEnabled(); }));
-        QCOMPARE(form.Protocol.ProtocolState, 0);
-        QVERIFY(Log(form).isEmpty());
-        QCOMPARE(controller.openHandles, hardwareId == kNormalId ? 2 : 0); // a program-mode device is let go
-        QCOMPARE(form.Config.DeviceName[0] == 'E', button == "WriteButton"); // only Write collects first
-        QCOMPARE(signal.isVisible(), button == "SignalStrengthButton");
+        const std::tuple<QByteArray, int, QString> rows[]
+            = { { "HID\\VID_046D&PID_C52B&REV_1201", 11, "Cannot find QUILMOX" },
+                  { "HID\\VID_04D8&PID_F2C4&REV_0001", 11, "QUILMOX is in Program Mode" },
+                  { kNormalId, 12, "Application is not a QUILMOX Parlowen" } };
+        for (const auto& [hardwareId, identityByte4, box] : rows) {
+            for (const QString button : { "WriteButton", "ReadButton", "SignalStrengthButton" }) {
+                StartStrict();
+                Bench bench(hardwareId);
+                bench.Controller.identity.check[2] = uint8_t(identityByte4);
+                Set(bench.Form, "DeviceNameEdit", "Edited");
+                ToolkitScript::SetNextAnswer(mrOk);
+                Click(bench.Form, button);
+                QVERIFY(AwaitBoxes(1) && Await([&] { return bench.Form.Protocol.ProtocolState == 0; }));
+                QCOMPARE(Boxes(), QStringList { box });
+                QCOMPARE(ToolkitScript::AskedBoxes()[0].Kind, TMsgDlgType::mtError);
+                QCOMPARE(Commands(bench.Controller.outputLog), hardwareId == kNormalId ? "S" : "");
+                QCOMPARE(DeviceCommands(bench), "offered");
+                QVERIFY(Log(bench.Form).isEmpty());
+                QCOMPARE(bench.Controller.openHandles, hardwareId == kNormalId ? 2 : 0); // program mode is let go
+                QCOMPARE(bench.Form.Config.DeviceName[0] == 'E', button == "WriteButton"); // only Write collects
+                QCOMPARE(bench.Signal.isVisible(), button == "SignalStrengthButton");
+            }
+        }
     }
 
     // Unplugged or silent after `answered` reports, the operation ends at once with its box and a log line naming
@@ -224,29 +211,26 @@ private slots:
         QCOMPARE(Log(bench.Form).size(), 3);
     }
 
-    // Closing the window while its reader waits, or with a report in the hand-over, ends cleanly.
+    // Closing the window with a report in the reader's hand-over ends cleanly: the hand-over never reaches the
+    // destroyed window.
     void closeWhileReaderRuns()
     {
-        for (bool reportInHandOver : { false, true }) {
-            EmulatedController controller;
-            controller.AddDevice(kNormalId);
-            controller.signalValue = 3;
-            TSignalStrengthForm signal; // outlives the main window
-            auto form = std::make_unique<TMainForm>(nullptr, &controller);
-            form->SetSignalStrengthForm(&signal);
-            Click(*form, "SignalStrengthButton");
-            QVERIFY(Await([&] { return signal.SignalStrenthAdvSmoothProgressBar->value() == 3; }));
-            if (reportInHandOver) {
-                controller.InjectReport(Hex("000007"));
-                while (controller.PendingInputs() > 0)
-                    QThread::yieldCurrentThread();
-            }
-            QVERIFY(form->close());
-            form.reset();
-            QCOMPARE(controller.openHandles, 0);
-            QCoreApplication::processEvents(); // a hand-over left behind must not reach the destroyed window
-            QCOMPARE(signal.SignalStrenthAdvSmoothProgressBar->value(), 3);
-        }
+        EmulatedController controller;
+        controller.AddDevice(kNormalId);
+        controller.signalValue = 3;
+        TSignalStrengthForm signal; // outlives the main window
+        auto form = std::make_unique<TMainForm>(nullptr, &controller);
+        form->SetSignalStrengthForm(&signal);
+        Click(*form, "SignalStrengthButton");
+        QVERIFY(Await([&] { return signal.SignalStrenthAdvSmoothProgressBar->value() == 3; }));
+        controller.InjectReport(Hex("000007"));
+        while (controller.PendingInputs() > 0)
+            QThread::yieldCurrentThread();
+        QVERIFY(form->close());
+        form.reset();
+        QCOMPARE(controller.openHandles, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(signal.SignalStrenthAdvSmoothProgressBar->value(), 3);
     }
 };
 
