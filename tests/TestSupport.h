@@ -78,23 +78,15 @@ inline TConfigBlock RandomToolBlock(QRandomGenerator& random, bool anyNumbers = 
         for (int i = 0; i < 16; ++i)
             bytes[offset + i] = uint8_t(random.bounded(2));
     }
-    text(80, 32);
-    text(112, 509);
-    text(624, 30);
+    for (const auto& [offset, longest] : { std::pair { 80, 32 }, { 112, 509 }, { 624, 30 }, { 1808, 8 }, { 1828, 15 } })
+        text(offset, longest);
     for (int entry = 0; entry < 64; ++entry)
         text(656 + 16 * entry, 15);
     for (auto& period : block.OutputPulsePeriod)
-        period = random.bounded(10, 65001);
-    text(1808, 8);
-    block.InhibitInput = random.bounded(17);
-    text(1828, 15);
+        period = anyNumbers ? qint32(random.generate()) : random.bounded(10, 65001);
+    block.InhibitInput = anyNumbers ? qint32(random.generate()) : random.bounded(17);
     block.RequestStatusEnabled = uint8_t(random.bounded(2));
-    if (anyNumbers) {
-        for (auto& period : block.OutputPulsePeriod)
-            period = qint32(random.generate());
-        block.InhibitInput = qint32(random.generate());
-        for (uint8_t& byte : block.Padding)
-            byte = uint8_t(random.bounded(256));
-    }
+    for (uint8_t& byte : block.Padding)
+        byte = anyNumbers ? uint8_t(random.bounded(256)) : 0;
     return block;
 }

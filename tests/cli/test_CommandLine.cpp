@@ -173,6 +173,7 @@ private slots:
         QCOMPARE(status, 2);
         QVERIFY2(err.startsWith("kept.dat: Error Saving File. ("), qPrintable(err));
         QCOMPARE(ReadFile("kept.dat"), kOwnFile);
+        QCOMPARE(QDir().entryList({ "kept.dat*" }, QDir::Files), QStringList { "kept.dat" }); // no temporary file left
     }
 
     void showJsonThenImportGivesTheFileBack()

@@ -1,5 +1,7 @@
-// The default block byte for byte, the bytes the defaults leave alone, and the change test on raw bytes.
+// The configuration block: the defaults byte for byte and the bytes they leave alone, the change test on raw bytes,
+// and text fields in Windows-1252.
 #include "TestSupport.h"
+#include "config/AnsiText.h"
 
 #include <QtTest>
 
@@ -13,16 +15,13 @@ private slots:
         TConfigBlock block {};
         SetDefaults(block);
         QCOMPARE(Bytes(block).toHex(' '), DefaultImage().toHex(' '));
-
         // Only the named bytes are written: what follows a command word's zero, the input message flags, the
         // tails of DeviceName and RequestStatus and Padding keep what they held; message and password are cleared.
         std::memset(&block, 0x5A, sizeof block);
         SetDefaults(block);
-        const QByteArray bytes = Bytes(block);
         for (int offset : { 48, 79, 656 + 6, 1664 + 8, 624 + 8, 655, 1828 + 5, 1843, 1845, 1847 })
-            QVERIFY2(bytes.at(offset) == 0x5A, qPrintable(QString::number(offset)));
-        QCOMPARE(bytes.mid(112 + 23, 512 - 23), QByteArray(489, '\0'));
-        QCOMPARE(bytes.mid(1808 + 9, 7), QByteArray(7, '\0'));
+            QVERIFY2(Bytes(block).at(offset) == 0x5A, qPrintable(QString::number(offset)));
+        QCOMPARE(Bytes(block).mid(112 + 23, 489) + Bytes(block).mid(1808 + 9, 7), QByteArray(496, '\0'));
     }
 
     // Every byte counts, Padding and the bytes after a text's zero included; a flag of 2 is not a flag of 1.
@@ -32,15 +31,41 @@ private slots:
         config.InputActiveMessage[0] = 1;
         QVERIFY(ConfigChanged(config, snapshot));
         TakeSnapshot(config, snapshot);
-        QVERIFY(!ConfigChanged(config, snapshot));
         for (int offset : { 0, 48, 624 + 20, 1743, 1844, 1845, 1847 }) {
-            uint8_t& byte = BlockBytes(config)[offset];
-            const uint8_t before = byte;
-            byte = uint8_t(before + 1);
-            QVERIFY2(ConfigChanged(config, snapshot), qPrintable(QString::number(offset)));
-            byte = before;
             QVERIFY(!ConfigChanged(config, snapshot));
+            ++BlockBytes(config)[offset];
+            QVERIFY2(ConfigChanged(config, snapshot), qPrintable(QString::number(offset)));
+            --BlockBytes(config)[offset];
         }
+    }
+
+    // Windows-1252 both ways, one '?' per character it lacks (an emoji is one character), and every byte back as it
+    // was; a field is zero-filled and cut at its width, and read up to its first zero or its end.
+    void text()
+    {
+        const std::tuple<QString, QByteArray, QString> rows[] = { { "Grüße €„“…™œŽ",
+                                                                      "Gr\xFC\xDF"
+                                                                      "e \x80\x84\x93\x85\x99\x9C\x8E",
+                                                                      "" },
+            { "\u0081\u009D", "\x81\x9D", "" }, { "Привет", "??????", "??????" },
+            { "x\U0001F600\u0080y", "x??y", "x??y" } };
+        for (const auto& [text, bytes, readBack] : rows) {
+            QCOMPARE(ToAnsi(text), bytes);
+            QCOMPARE(FromAnsi(bytes), readBack.isEmpty() ? text : readBack);
+        }
+        QByteArray all;
+        for (int b = 1; b < 256; ++b)
+            all.append(char(b));
+        QCOMPARE(ToAnsi(FromAnsi(all)), all);
+        uint8_t field[8];
+        std::memset(field, 0x77, sizeof field);
+        WriteTextField(field, QStringLiteral("ab"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(field), 8), QByteArray("ab\0\0\0\0\0\0", 8));
+        WriteTextField(field, QStringLiteral("0123456789"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(field), 8), QByteArray("01234567"));
+        const uint8_t full[10] = { '0', '1', '2', '3', '4', '5', '6', '7', 'N', 'O' }; // runs on into the next field
+        QCOMPARE(ReadTextField(full, 8), QStringLiteral("01234567"));
+        QCOMPARE(ReadTextField(reinterpret_cast<const uint8_t*>("ab\0cd\0\0\0"), 8), QStringLiteral("ab"));
     }
 };
 
