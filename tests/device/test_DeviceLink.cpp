@@ -114,7 +114,8 @@ private slots:
         QCOMPARE(seen[1].toHex(), (Pattern(10, 100) + Pattern(kReportSize, 1).mid(10)).toHex());
     }
 
-    // Silent follows a report whose answer does not come in time, never one that was answered or closed.
+    // Silent follows a report whose answer does not come in time, never one that was answered or closed. A close
+    // drops a hand-over still on its way.
     void silence()
     {
         Connect();
@@ -130,29 +131,14 @@ private slots:
         link->SendReport(TReport {});
         QTRY_COMPARE(silent.size(), 1);
         link->SendReport(TReport {});
-        link->Close();
+        emulator->InjectReport(Pattern(kReportSize, 2));
+        while (emulator->PendingInputs() > 0) // without the event loop, so that the hand-over stays queued
+            QThread::yieldCurrentThread();
+        link->Close(); // ends the wait, and the hand-over never reaches the handler, nor that of the next link
+        QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
         QTest::qWait(100);
         QCOMPARE(silent.size(), 1);
-    }
-
-    // A hand-over still queued when the link closes never reaches the handler, nor the handler of a new link.
-    void closeWithHandOverPending()
-    {
-        Connect();
-        emulator->InjectReport(Pattern(kReportSize, 1));
-        QDeadlineTimer deadline(10000); // waits without the event loop, so the hand-over stays queued
-        while (emulator->PendingInputs() > 0 && !deadline.hasExpired())
-            QThread::yieldCurrentThread();
-        link->Close();
-        QCOMPARE(emulator->openHandles, 0);
-        link->SendReport(TReport {});
-        QVERIFY(emulator->outputLog.empty());
-        QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
-        QCoreApplication::processEvents();
-        QVERIFY(seen.isEmpty());
-        emulator->InjectReport(Pattern(kReportSize, 2));
-        QTRY_COMPARE(seen.size(), 1);
-        QCOMPARE(seen[0], Pattern(kReportSize, 2));
+        QCOMPARE(seen.size(), 1);
     }
 };
 

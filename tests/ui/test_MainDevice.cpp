@@ -1,7 +1,6 @@
 // The window's device commands against the emulated controller through the real reader thread: one operation at a
 // time, a write of the edited form and a read that presents what arrived, the signal strength window, the refusals,
-// the endings when the controller is unplugged or falls silent, a box that holds the reader, and a window closed
-// while its reader runs.
+// the endings when the controller is unplugged or falls silent, and a box that holds the reader.
 #include "WindowTest.h"
 
 #include <QApplication>
@@ -209,28 +208,6 @@ private slots:
         QCOMPARE(bench.Form.Protocol.ProtocolState, 0);
         QCOMPARE(int(bench.Controller.outputLog.size()), 45);
         QCOMPARE(Log(bench.Form).size(), 3);
-    }
-
-    // Closing the window with a report in the reader's hand-over ends cleanly: the hand-over never reaches the
-    // destroyed window.
-    void closeWhileReaderRuns()
-    {
-        EmulatedController controller;
-        controller.AddDevice(kNormalId);
-        controller.signalValue = 3;
-        TSignalStrengthForm signal; // outlives the main window
-        auto form = std::make_unique<TMainForm>(nullptr, &controller);
-        form->SetSignalStrengthForm(&signal);
-        Click(*form, "SignalStrengthButton");
-        QVERIFY(Await([&] { return signal.SignalStrenthAdvSmoothProgressBar->value() == 3; }));
-        controller.InjectReport(Hex("000007"));
-        while (controller.PendingInputs() > 0)
-            QThread::yieldCurrentThread();
-        QVERIFY(form->close());
-        form.reset();
-        QCOMPARE(controller.openHandles, 0);
-        QCoreApplication::processEvents();
-        QCOMPARE(signal.SignalStrenthAdvSmoothProgressBar->value(), 3);
     }
 };
 

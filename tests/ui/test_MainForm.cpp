@@ -91,21 +91,6 @@ private slots:
         }
     }
 
-    void normalised()
-    {
-        const std::tuple<int, QByteArray, QByteArray> rows[]
-            = { { 0, Hex("02"), Hex("01") }, { 1807, Hex("FF"), Hex("01") },
-                  { 624, QByteArray("AB\0CDEFGH", 9), QByteArray("AB\0\0\0\0\0\0\0", 9) }, // bytes after a text's zero
-                  { 1680, Hex("05000000"), Hex("0A000000") }, { 1740, Hex("70110100"), Hex("E8FD0000") },
-                  { 1824, Hex("FDFFFFFF"), Hex("00000000") }, { 112, QByteArray(509, 'm'), QByteArray(509, 'm') },
-                  { 112, QByteArray(510, 'm'), QByteArray(509, 'm') + '\0' }, // the message keeps 509 bytes
-                  { 112, QByteArray("ab\ncd\r\nef").leftJustified(26, 0), QByteArray("abcdef").leftJustified(26, 0) } };
-        TMainForm form;
-        for (const auto& [offset, stored, collected] : rows)
-            QCOMPARE(PresentAndCollect(form, DefaultImage().replace(offset, stored.size(), stored)).toHex(),
-                DefaultImage().replace(offset, collected.size(), collected).toHex());
-    }
-
     // Typing and pasting stop at the limits, a longer text set by code stays whole, Enter adds no line break, a
     // spin edit holds its limits, and the Enabled boxes enable their controls and nothing else.
     void controls()
