@@ -1,5 +1,5 @@
-// Help's four moments for the main window. The file is opened once at start-up and kept open, so a help file
-// removed while the tool runs still shows; it is released when the main window closes.
+// Help's four moments for the main window. The file is opened at start-up and kept open, so a help file removed
+// while the tool runs still shows; it is released when the main window closes.
 #include "help/HelpSystem.h"
 
 #include "help/ChmFile.h"
@@ -23,17 +23,26 @@ bool THelpSystem::Initialize(const QString& chmPath)
     if (!chm->Open(info.absoluteFilePath()))
         return false;
     m_chm = std::move(chm);
+    m_available = true;
     return true;
 }
 
-void THelpSystem::DisplayTopic()
+void THelpSystem::DisplayTopic(QWidget* over)
 {
-    if (!IsAvailable())
+    if (!m_available)
         return;
     if (!m_viewer) {
-        m_viewer = new THelpViewer(m_chm);
+        const bool loaded = m_chm->Load();
+        m_viewer = new THelpViewer(loaded ? m_chm : nullptr);
         // An open help window alone does not keep the application running.
         m_viewer->setAttribute(Qt::WA_QuitOnClose, false);
+        if (!loaded) {
+            // Nothing more is read from a file that failed to load; its window says why it stays empty.
+            m_viewer->ShowUnreadableFile(m_chm->FilePath());
+            m_chm->Close();
+        }
+        if (over)
+            m_viewer->PlaceOver(over);
     }
     m_viewer->ShowDefaultTopic();
     m_viewer->show();
@@ -48,11 +57,7 @@ void THelpSystem::CloseAll()
     if (m_chm)
         m_chm->Close();
     m_chm.reset();
-}
-
-bool THelpSystem::IsAvailable() const
-{
-    return m_chm && m_chm->IsOpen();
+    m_available = false;
 }
 
 QWidget* THelpSystem::Window() const
