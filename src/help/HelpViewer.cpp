@@ -253,9 +253,10 @@ void THelpViewer::FilterIndex(const QString& text)
     m_indexList->setCurrentItem(best);
 }
 
+// A keyword that only heads others has no page of its own and shows nothing.
 void THelpViewer::ShowItemTopic(const QListWidgetItem* item)
 {
-    if (item)
+    if (item && !item->data(kTopicRole).toString().isEmpty())
         ShowTopic(item->data(kTopicRole).toString());
 }
 
