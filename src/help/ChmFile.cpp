@@ -179,8 +179,6 @@ bool TChmFile::Open(const QString& path)
 
 bool TChmFile::Load()
 {
-    if (m_handle == nullptr)
-        return false;
     // Every file object must read back whole; a corrupted compressed section shows up here.
     for (const QString& path : std::as_const(m_objects)) {
         if (path.startsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('/')) && !Read(path))

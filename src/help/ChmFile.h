@@ -31,7 +31,8 @@ public:
     // Opens the file and checks its headers, its directory, the extents of its stored sections and its default
     // topic; false (and closed) for a missing, foreign or truncated file. Reads no topic.
     bool Open(const QString& path);
-    // Reads every object once and parses the contents and index; false for damage that only reading shows.
+    // Reads every object of the open file once and parses the contents and index; false for damage that only
+    // reading shows.
     bool Load();
     void Close();
     bool IsOpen() const { return m_handle != nullptr; }

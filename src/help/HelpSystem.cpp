@@ -23,13 +23,12 @@ bool THelpSystem::Initialize(const QString& chmPath)
     if (!chm->Open(info.absoluteFilePath()))
         return false;
     m_chm = std::move(chm);
-    m_available = true;
     return true;
 }
 
 void THelpSystem::DisplayTopic(QWidget* over)
 {
-    if (!m_available)
+    if (!m_chm)
         return;
     if (!m_viewer) {
         const bool loaded = m_chm->Load();
@@ -37,7 +36,8 @@ void THelpSystem::DisplayTopic(QWidget* over)
         // An open help window alone does not keep the application running.
         m_viewer->setAttribute(Qt::WA_QuitOnClose, false);
         if (!loaded) {
-            // Nothing more is read from a file that failed to load; its window says why it stays empty.
+            // Nothing more is read from a file that failed to load; its window says why it stays empty, and the
+            // Help button keeps showing that window.
             m_viewer->ShowUnreadableFile(m_chm->FilePath());
             m_chm->Close();
         }
@@ -53,11 +53,7 @@ void THelpSystem::DisplayTopic(QWidget* over)
 void THelpSystem::CloseAll()
 {
     delete m_viewer.data();
-    m_viewer.clear();
-    if (m_chm)
-        m_chm->Close();
     m_chm.reset();
-    m_available = false;
 }
 
 QWidget* THelpSystem::Window() const

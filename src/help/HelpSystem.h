@@ -26,11 +26,10 @@ public:
     // Closes the help window and releases the file; help stays unavailable afterwards.
     void CloseAll();
 
-    bool IsAvailable() const { return m_available; }
+    bool IsAvailable() const { return m_chm != nullptr; }
     QWidget* Window() const;
 
 private:
     std::shared_ptr<TChmFile> m_chm;
     QPointer<THelpViewer> m_viewer;
-    bool m_available = false;
 };

@@ -40,6 +40,9 @@ class TestHelpSystem : public QObject
     Q_OBJECT
 
 private slots:
+    // Every help system of a test has ended by now, and taken its window with it.
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
     void builtHelpResolvesInItself()
     {
         TChmFile chm;
@@ -71,7 +74,6 @@ private slots:
         QWidget main; // its centre 30 pixels below the screen's
         const QRect screen = main.screen()->availableGeometry();
         main.setGeometry(QRect(screen.center() - QPoint(200, 120), QSize(401, 301)));
-        main.show();
         THelpSystem help, atEdge;
         THelpViewer* viewer = ShowHelp(help, &main);
         // Placed over the given window, centred where there is room, else moved onto the screen.
@@ -90,6 +92,7 @@ private slots:
         const auto signal = tree->findItems(QStringLiteral("Signal strength"), Qt::MatchRecursive);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(signal.value(0)).center());
         QCOMPARE(browser->source(), Topic("/signal-strength.htm"));
+        QVERIFY(!viewer->ShowTopic(QStringLiteral("/none.htm")) && browser->source().path() == "/signal-strength.htm");
         // Links out of the file and to pages it lacks leave the page on show and say where they lead.
         for (const QUrl link :
             QStringList { "http://x.example/p", "mailto:a@x.example", "file:///etc/passwd", "none.htm" }) {
@@ -105,12 +108,12 @@ private slots:
         const QStringList entries = Matches(QStringLiteral("name=\"Name\" value=\"([^\"]*)\""), hhk.readAll());
         auto* list = viewer->findChild<QListWidget*>("HelpIndexList");
         QTest::keyClicks(viewer->findChild<QLineEdit*>("HelpIndexEdit"), QStringLiteral("OUTPUT\r"));
-        QStringList listed, expected; // "+" before the entries shown, "-" before those hidden
-        for (int row = 0; row < list->count(); ++row)
-            listed << (list->item(row)->isHidden() ? "-" : "+") + list->item(row)->text();
-        for (const QString& entry : entries)
-            expected << (entry.contains(QStringLiteral("output"), Qt::CaseInsensitive) ? "+" : "-") + entry;
-        QCOMPARE(listed, expected);
+        QCOMPARE(list->count(), entries.size());
+        for (int row = 0; row < list->count(); ++row) {
+            QCOMPARE(list->item(row)->text(), entries[row]);
+            QCOMPARE(
+                list->item(row)->isHidden(), !entries[row].contains(QStringLiteral("output"), Qt::CaseInsensitive));
+        }
         QCOMPARE(browser->source(), Topic("/io-control.htm#start-status"));
 
         // A search lists the best topic first, a word that one topic alone holds that topic only; the topic
@@ -146,7 +149,6 @@ private slots:
         QTest::newRow("foreign magic") << changed(0, "X") << false;
         QTest::newRow("directory past the end") << changed(79, "\x7f") << false;
         QTest::newRow("stored section past the end") << changed(95, "\x7f") << false;
-        QTest::newRow("truncated in the header") << real.left(40) << false;
         QTest::newRow("truncated to a half") << real.left(real.size() / 2) << false;
         QTest::newRow("last 100 bytes missing") << real.chopped(100) << false;
         QTest::newRow("compressed topics zeroed") << changed(real.size() / 2, QByteArray(real.size() / 4, 0)) << true;
