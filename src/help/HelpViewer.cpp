@@ -63,7 +63,6 @@ THelpViewer::THelpViewer(std::shared_ptr<const TChmFile> chm, QWidget* parent)
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("HelpTabs"));
     m_tabs->setAccessibleName(tr("Help navigation"));
-    m_tabs->tabBar()->setAccessibleName(tr("Contents, index and search"));
     m_tabs->addTab(m_tree, tr("Contents"));
     m_tabs->addTab(BuildIndexTab(), tr("Index"));
     m_tabs->addTab(BuildSearchTab(), tr("Search"));
