@@ -11,9 +11,7 @@
 
 namespace {
 
-const QString kHelpFile = QStringLiteral(PARLOWEN_HELP_CHM);
-
-THelpViewer* ShowHelp(THelpSystem& help, QWidget* over = nullptr, const QString& file = kHelpFile)
+THelpViewer* ShowHelp(THelpSystem& help, QWidget* over = nullptr, const QString& file = PARLOWEN_HELP_CHM)
 {
     if (help.Initialize(file))
         help.DisplayTopic(over);
@@ -46,7 +44,8 @@ private slots:
     void builtHelpResolvesInItself()
     {
         TChmFile chm;
-        QVERIFY(chm.Open(kHelpFile) && chm.Contents().isEmpty() && chm.Load()); // start-up parses no sitemap
+        // Start-up parses no sitemap; the first show reads the rest.
+        QVERIFY(chm.Open(QStringLiteral(PARLOWEN_HELP_CHM)) && chm.Contents().isEmpty() && chm.Load());
         // Every link and picture of the pages, every entry of the contents and index, resolves inside the file.
         const auto resolves = [&](const QString& from, const QString& link) {
             const QUrl url = Topic(from).resolved(QUrl(link));
@@ -82,20 +81,18 @@ private slots:
         QVERIFY(screen.contains(ShowHelp(atEdge, &main)->frameGeometry()));
         THelpBrowser* browser = viewer->Browser();
         QTreeWidget* tree = viewer->ContentsTree();
-        QVERIFY(tree->columnWidth(0) >= static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(0)); // no title cut
         emit browser->anchorClicked(QUrl(QStringLiteral("messages.htm#error-saving")));
         QCOMPARE(browser->source(), Topic("/messages.htm#error-saving"));
         QTest::mouseClick(viewer->findChild<QPushButton*>("HelpBackButton"), Qt::LeftButton);
         QCOMPARE(browser->source(), Topic("/index.htm"));
         QTest::mouseClick(viewer->findChild<QPushButton*>("HelpForwardButton"), Qt::LeftButton);
         QCOMPARE(browser->source(), Topic("/messages.htm#error-saving"));
-        const auto signal = tree->findItems(QStringLiteral("Signal strength"), Qt::MatchRecursive);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(signal.value(0)).center());
-        QCOMPARE(browser->source(), Topic("/signal-strength.htm"));
+        const QTreeWidgetItem* signal = tree->findItems(QStringLiteral("Signal strength"), Qt::MatchRecursive).value(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(signal).center());
+        QVERIFY(browser->source().path() == "/signal-strength.htm" && signal->parent() == tree->topLevelItem(0));
         QVERIFY(!viewer->ShowTopic(QStringLiteral("/none.htm")) && browser->source().path() == "/signal-strength.htm");
         // Links out of the file and to pages it lacks leave the page on show and say where they lead.
-        for (const QUrl link :
-            QStringList { "http://x.example/p", "mailto:a@x.example", "file:///etc/passwd", "none.htm" }) {
+        for (const QUrl link : QStringList { "http://a.b/p", "mailto:c@a.b", "file:///etc/passwd", "none.htm" }) {
             emit browser->anchorClicked(link);
             QVERIFY(!browser->loadResource(0, link).isValid() && browser->source().path() == "/signal-strength.htm");
             QVERIFY(viewer->findChild<QLabel*>("HelpStatusLabel")->text().contains(link.path()));
@@ -111,17 +108,22 @@ private slots:
         QCOMPARE(list->count(), entries.size());
         for (int row = 0; row < list->count(); ++row) {
             QCOMPARE(list->item(row)->text(), entries[row]);
-            QCOMPARE(
-                list->item(row)->isHidden(), !entries[row].contains(QStringLiteral("output"), Qt::CaseInsensitive));
+            QCOMPARE(list->item(row)->isHidden(), !entries[row].contains("output", Qt::CaseInsensitive));
         }
         QCOMPARE(browser->source(), Topic("/io-control.htm#start-status"));
+        // The contents mark the topic on show, and are wide enough for their longest title.
+        QCOMPARE(tree->currentItem()->text(0), QStringLiteral("I/O Control"));
+        QVERIFY(tree->columnWidth(0) >= static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(0));
+        list->setCurrentItem(list->findItems(QStringLiteral("Outputs 9 - 16"), {}).value(0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(browser->source(), Topic("/outputs.htm#outputs-9-16"));
 
         // A search lists the best topic first, a word that one topic alone holds that topic only; the topic
         // shown from the list has every word that a search word begins highlighted, until the page changes.
         auto* search = viewer->findChild<QLineEdit*>("HelpSearchEdit");
         auto* results = viewer->findChild<QListWidget*>("HelpSearchResults");
         for (const auto& [query, title] : { std::pair { "hidraw zebra", "" }, { "Signal Strength", "Signal strength" },
-                 { "HIDRAW", "Access to the controller on Linux" } }) {
+                 { "CYRILLIC", "Page \"Message Control\"" }, { "HIDRAW", "Access to the controller on Linux" } }) {
             search->clear();
             QTest::keyClicks(search, QLatin1String(query) + '\r');
             QCOMPARE(results->item(0) ? results->item(0)->text() : QString(), QLatin1String(title));
@@ -141,12 +143,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("opens"); // at start-up, so the Help button shows; its window then names the damage
-        QFile file(kHelpFile);
+        QFile file(QStringLiteral(PARLOWEN_HELP_CHM));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray real = file.readAll();
         const auto changed = [&](int at, const QByteArray& to) { return QByteArray(real).replace(at, to.size(), to); };
         QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("foreign magic") << changed(0, "X") << false;
         QTest::newRow("directory past the end") << changed(79, "\x7f") << false;
         QTest::newRow("stored section past the end") << changed(95, "\x7f") << false;
         QTest::newRow("truncated to a half") << real.left(real.size() / 2) << false;
@@ -163,8 +164,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
         THelpSystem help;
         THelpViewer* viewer = ShowHelp(help, nullptr, file.fileName());
-        QVERIFY(help.IsAvailable() == opens && (viewer != nullptr) == opens);
-        QVERIFY(!viewer || (viewer->isVisible() && !viewer->findChild<QTabWidget*>("HelpTabs")->isEnabled()));
+        QVERIFY(help.IsAvailable() == opens && (viewer != nullptr) == opens && (!viewer || viewer->isVisible()));
         QVERIFY(!viewer || viewer->Browser()->toPlainText().contains(file.fileName() + QStringLiteral(" is damaged")));
         // A refused file leaves help usable for a sound one, until help is closed for good.
         QVERIFY(ShowHelp(help));
