@@ -1,5 +1,5 @@
 // CHM access on chmlib. chmlib trusts the sizes and offsets in a file's headers, so Open checks them against the
-// file before chmlib sees it, and then reads every object once: a file that opens here can be shown in full.
+// file before chmlib sees it; Load then reads every object once: a file that loads here can be shown in full.
 #include "help/ChmFile.h"
 
 #include <QDir>
@@ -20,7 +20,9 @@ constexpr int kItsfVersion = 4;
 constexpr int kItsfHeaderLength = 8;
 constexpr int kItsfDirOffset = 72;
 constexpr int kItsfDirLength = 80;
+constexpr int kItsfSectionOffset = 88; // version 3 only
 constexpr int kItsfV2Size = 0x58;
+constexpr int kItsfV3Size = 0x60;
 constexpr int kItspBlockLength = 16;
 constexpr int kItspBlockCount = 44; // the number of directory chunks
 constexpr int kItspSize = 0x54;
@@ -38,39 +40,52 @@ QString DecodeText(const QByteArray& bytes)
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
+// Where the file's stored (uncompressed) section starts, and the file's size.
+struct TLayout
+{
+    quint64 FileSize = 0;
+    quint64 SectionOffset = 0;
+};
+
 // Checks that the two headers chmlib relies on are present and point inside the file.
-bool HeadersLookSound(const QString& path)
+std::optional<TLayout> ReadLayout(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return std::nullopt;
     const qint64 size = file.size();
-    const QByteArray itsf = file.read(kItsfV2Size);
+    const QByteArray itsf = file.read(kItsfV3Size);
     if (itsf.size() < kItsfV2Size || !itsf.startsWith("ITSF"))
-        return false;
+        return std::nullopt;
     const auto* raw = reinterpret_cast<const uchar*>(itsf.constData());
     const qint32 version = qFromLittleEndian<qint32>(raw + kItsfVersion);
     const qint32 headerLength = qFromLittleEndian<qint32>(raw + kItsfHeaderLength);
     const quint64 dirOffset = qFromLittleEndian<quint64>(raw + kItsfDirOffset);
     const quint64 dirLength = qFromLittleEndian<quint64>(raw + kItsfDirLength);
-    if ((version != 2 && version != 3) || headerLength < kItsfV2Size || headerLength > size)
-        return false;
+    const int needed = version == 3 ? kItsfV3Size : kItsfV2Size;
+    if ((version != 2 && version != 3) || headerLength < needed || headerLength > size || itsf.size() < needed)
+        return std::nullopt;
     if (dirLength < quint64(kItspSize) || dirOffset > quint64(size) || dirLength > quint64(size) - dirOffset)
-        return false;
-    if (!file.seek(qint64(dirOffset)))
-        return false;
+        return std::nullopt;
+    // Version 2 stores its section right after the directory; version 3 names where it starts.
+    const quint64 section = version == 3 ? qFromLittleEndian<quint64>(raw + kItsfSectionOffset) : dirOffset + dirLength;
+    if (section > quint64(size) || !file.seek(qint64(dirOffset)))
+        return std::nullopt;
     const QByteArray itsp = file.read(kItspSize);
     if (itsp.size() < kItspSize || !itsp.startsWith("ITSP"))
-        return false;
+        return std::nullopt;
     const auto* dir = reinterpret_cast<const uchar*>(itsp.constData());
     const quint32 blockLength = qFromLittleEndian<quint32>(dir + kItspBlockLength);
     const quint32 blockCount = qFromLittleEndian<quint32>(dir + kItspBlockCount);
-    return blockLength >= 512 && blockLength <= 1024 * 1024
-        && quint64(blockLength) * blockCount <= dirLength - quint64(kItspSize);
+    if (blockLength < 512 || blockLength > 1024 * 1024
+        || quint64(blockLength) * blockCount > dirLength - quint64(kItspSize))
+        return std::nullopt;
+    return TLayout { quint64(size), section };
 }
 
 struct TEnumeration
 {
+    TLayout Layout;
     QStringList Paths;
     bool Sound = true;
 };
@@ -78,7 +93,11 @@ struct TEnumeration
 int CollectObject(chmFile*, chmUnitInfo* unit, void* context)
 {
     auto* enumeration = static_cast<TEnumeration*>(context);
-    if (enumeration->Paths.size() >= kMaxObjectCount) {
+    // Stored objects, the compressed stream among them, must lie inside the file: a truncated file shows here
+    // without a byte of content being read.
+    const quint64 room = enumeration->Layout.FileSize - enumeration->Layout.SectionOffset;
+    if (enumeration->Paths.size() >= kMaxObjectCount
+        || (unit->space == CHM_UNCOMPRESSED && (unit->start > room || unit->length > room - unit->start))) {
         enumeration->Sound = false;
         return CHM_ENUMERATOR_FAILURE;
     }
@@ -138,22 +157,35 @@ TChmFile::~TChmFile()
 bool TChmFile::Open(const QString& path)
 {
     Close();
-    if (!HeadersLookSound(path))
+    const auto layout = ReadLayout(path);
+    if (!layout)
         return false;
     m_handle = chm_open(QFile::encodeName(path).constData());
     if (m_handle == nullptr)
         return false;
     m_path = path;
-    TEnumeration enumeration;
+    TEnumeration enumeration { *layout, {}, true };
     if (chm_enumerate(m_handle, CHM_ENUMERATE_ALL, CollectObject, &enumeration) == 0 || !enumeration.Sound) {
         Close();
         return false;
     }
     m_objects = enumeration.Paths;
-    if (!CheckObjects() || !ReadSystem()) {
+    if (!ReadSystem()) {
         Close();
         return false;
     }
+    return true;
+}
+
+bool TChmFile::Load()
+{
+    // Every file object must read back whole; a corrupted compressed section shows up here.
+    for (const QString& path : std::as_const(m_objects)) {
+        if (path.startsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('/')) && !Read(path))
+            return false;
+    }
+    m_contents = ParseSitemap(Read(m_contentsPath).value_or(QByteArray()));
+    m_index = ParseSitemap(Read(m_indexPath).value_or(QByteArray()));
     return true;
 }
 
@@ -222,18 +254,6 @@ std::optional<QByteArray> TChmFile::Read(const QString& objectPath) const
     return data;
 }
 
-// Every file object must read back whole; a truncated or corrupted content section shows up here.
-bool TChmFile::CheckObjects()
-{
-    for (const QString& path : std::as_const(m_objects)) {
-        if (!path.startsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('/')))
-            continue;
-        if (!Read(path))
-            return false;
-    }
-    return true;
-}
-
 bool TChmFile::ReadSystem()
 {
     const auto system = Read(QStringLiteral("/#SYSTEM"));
@@ -266,12 +286,11 @@ bool TChmFile::ReadSystem()
         if (m_indexPath.isEmpty() && path.endsWith(QLatin1String(".hhk"), Qt::CaseInsensitive))
             m_indexPath = path;
     }
-    if (const auto contents = Read(m_contentsPath))
-        m_contents = ParseSitemap(*contents);
-    if (const auto index = Read(m_indexPath))
-        m_index = ParseSitemap(*index);
-    if (m_defaultTopic.isEmpty() && !m_contents.isEmpty())
-        m_defaultTopic = m_contents.first().Local;
+    if (m_defaultTopic.isEmpty()) {
+        const auto contents = ParseSitemap(Read(m_contentsPath).value_or(QByteArray()));
+        if (!contents.isEmpty())
+            m_defaultTopic = contents.first().Local;
+    }
     for (const char* name : { "/index.htm", "/index.html", "/default.htm" }) {
         if (WithoutAnchor(m_defaultTopic).isEmpty() && Contains(QLatin1String(name)))
             m_defaultTopic = QLatin1String(name);

@@ -1,5 +1,6 @@
 // Read access to a compiled HTML help file (CHM) through chmlib: its objects, its default topic and title, and
-// its contents and index sitemaps as trees. A damaged file is refused at Open and never reaches the viewer.
+// its contents and index sitemaps as trees. Open checks only what says the file is a help file, quickly enough for
+// the tool's start-up; Load checks the rest before anything is shown, so a damaged file never reaches the viewer.
 #pragma once
 
 #include <QByteArray>
@@ -27,8 +28,12 @@ public:
     TChmFile(const TChmFile&) = delete;
     TChmFile& operator=(const TChmFile&) = delete;
 
-    // Opens and checks the whole file; false (and closed) for a missing, foreign, damaged or truncated file.
+    // Opens the file and checks its headers, its directory, the extents of its stored sections and its default
+    // topic; false (and closed) for a missing, foreign or truncated file. Reads no topic.
     bool Open(const QString& path);
+    // Reads every object of the open file once and parses the contents and index; false for damage that only
+    // reading shows.
+    bool Load();
     void Close();
     bool IsOpen() const { return m_handle != nullptr; }
     QString FilePath() const { return m_path; }
@@ -53,7 +58,6 @@ public:
 
 private:
     bool ReadSystem();
-    bool CheckObjects();
 
     chmFile* m_handle = nullptr;
     QString m_path;

@@ -1,5 +1,5 @@
-// Help's four moments for the main window. The file is opened once at start-up and kept open, so a help file
-// removed while the tool runs still shows; it is released when the main window closes.
+// Help's four moments for the main window. The file is opened at start-up and kept open, so a help file removed
+// while the tool runs still shows; it is released when the main window closes.
 #include "help/HelpSystem.h"
 
 #include "help/ChmFile.h"
@@ -26,14 +26,23 @@ bool THelpSystem::Initialize(const QString& chmPath)
     return true;
 }
 
-void THelpSystem::DisplayTopic()
+void THelpSystem::DisplayTopic(QWidget* over)
 {
-    if (!IsAvailable())
+    if (!m_chm)
         return;
     if (!m_viewer) {
-        m_viewer = new THelpViewer(m_chm);
+        const bool loaded = m_chm->Load();
+        m_viewer = new THelpViewer(loaded ? m_chm : nullptr);
         // An open help window alone does not keep the application running.
         m_viewer->setAttribute(Qt::WA_QuitOnClose, false);
+        if (!loaded) {
+            // Nothing more is read from a file that failed to load; its window says why it stays empty, and the
+            // Help button keeps showing that window.
+            m_viewer->ShowUnreadableFile(m_chm->FilePath());
+            m_chm->Close();
+        }
+        if (over)
+            m_viewer->PlaceOver(over);
     }
     m_viewer->ShowDefaultTopic();
     m_viewer->show();
@@ -44,15 +53,7 @@ void THelpSystem::DisplayTopic()
 void THelpSystem::CloseAll()
 {
     delete m_viewer.data();
-    m_viewer.clear();
-    if (m_chm)
-        m_chm->Close();
     m_chm.reset();
-}
-
-bool THelpSystem::IsAvailable() const
-{
-    return m_chm && m_chm->IsOpen();
 }
 
 QWidget* THelpSystem::Window() const

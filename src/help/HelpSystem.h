@@ -17,14 +17,16 @@ public:
     THelpSystem(const THelpSystem&) = delete;
     THelpSystem& operator=(const THelpSystem&) = delete;
 
-    // True only when the file exists and opens as a sound help file; the Help button is shown exactly then.
+    // True only when the file exists and opens as a help file; the Help button is shown exactly then. Checks no
+    // more than that, so that start-up stays quick: the rest of the file is read when help is first shown.
     bool Initialize(const QString& chmPath);
-    // Shows the default topic; the first call creates the help window, later calls raise the same window.
-    void DisplayTopic();
+    // Shows the default topic; the first call creates the help window, centred on `over` when given, later calls
+    // raise the same window. A file found damaged then gets a window that says so.
+    void DisplayTopic(QWidget* over = nullptr);
     // Closes the help window and releases the file; help stays unavailable afterwards.
     void CloseAll();
 
-    bool IsAvailable() const;
+    bool IsAvailable() const { return m_chm != nullptr; }
     QWidget* Window() const;
 
 private:

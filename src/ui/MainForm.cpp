@@ -438,7 +438,7 @@ void TMainForm::ShowSignalStrength(int value)
 
 void TMainForm::HelpButtonClick()
 {
-    m_help.DisplayTopic();
+    m_help.DisplayTopic(this);
 }
 
 void TMainForm::InitHelp()

@@ -1,61 +1,34 @@
-// The help window: navigated through its links, contents and history, drawn from the help file alone, kept away
-// from anything outside it, and closed with its file released.
+// Help against the help file that the build compiles: everything it refers to resolves inside it; its window opens
+// over the main window and is navigated through links, history, contents, index and search, never leaving the
+// file; damaged files are refused at start-up or explained in the window.
+#include "help/ChmFile.h"
 #include "help/HelpBrowser.h"
 #include "help/HelpSystem.h"
 #include "help/HelpViewer.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTreeWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
-const QString kHelpFile = QStringLiteral(PARLOWEN_HELP_CHM);
-const QUrl kStartPage(QStringLiteral("chm:/index.htm"));
-
-// Opens the built help and shows its window, as the Help button does.
-THelpViewer* ShowHelp(THelpSystem& help)
+THelpViewer* ShowHelp(THelpSystem& help, QWidget* over = nullptr, const QString& file = PARLOWEN_HELP_CHM)
 {
-    if (!help.Initialize(kHelpFile))
-        return nullptr;
-    help.DisplayTopic();
+    if (help.Initialize(file))
+        help.DisplayTopic(over);
     return qobject_cast<THelpViewer*>(help.Window());
 }
 
-// Whether this process holds the file open, judged by its open descriptors.
-bool ProcessHoldsFile(const QString& path)
+QUrl Topic(const QString& path)
 {
-    const QString target = QFileInfo(path).canonicalFilePath();
-    if (target.isEmpty())
-        return false;
-    const QDir fds(QStringLiteral("/proc/self/fd"));
-    for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        if (QFileInfo(fds.filePath(fd)).symLinkTarget() == target)
-            return true;
-    }
-    return false;
+    return QUrl(QStringLiteral("chm:") + path);
 }
 
-// Clicks the link whose text is `text` on the page on show, as the operator would.
-bool ClickLink(THelpBrowser* browser, const QString& text)
+QStringList Matches(const QString& pattern, const QString& text)
 {
-    QTextCursor cursor = browser->document()->find(text);
-    if (cursor.isNull() || !cursor.charFormat().isAnchor())
-        return false;
-    cursor.setPosition((cursor.selectionStart() + cursor.selectionEnd()) / 2);
-    browser->setTextCursor(cursor);
-    browser->ensureCursorVisible();
-    const QPoint point = browser->cursorRect(cursor).center();
-    QTest::mouseClick(browser->viewport(), Qt::LeftButton, Qt::NoModifier, point);
-    return true;
-}
-
-QTreeWidgetItem* TreeItem(QTreeWidget* tree, const QString& name)
-{
-    const auto items = tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-    return items.isEmpty() ? nullptr : items.first();
+    QStringList matches;
+    for (const auto& match : QRegularExpression(pattern).globalMatch(text))
+        matches << match.captured(match.lastCapturedIndex());
+    return matches;
 }
 
 } // namespace
@@ -65,115 +38,141 @@ class TestHelpSystem : public QObject
     Q_OBJECT
 
 private slots:
-    void linksHistoryAndContentsNavigate();
-    void imagesAndStyleSheetComeFromTheFile();
-    void externalAndMissingLinksStayOutside_data();
-    void externalAndMissingLinksStayOutside();
-    void closeAllClosesTheWindowAndReleasesTheFile();
+    // Every help system of a test has ended by now, and taken its window with it.
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void builtHelpResolvesInItself()
+    {
+        TChmFile chm;
+        // Start-up parses no sitemap; the first show reads the rest.
+        QVERIFY(chm.Open(QStringLiteral(PARLOWEN_HELP_CHM)) && chm.Contents().isEmpty() && chm.Load());
+        // Every link and picture of the pages, every entry of the contents and index, resolves inside the file.
+        const auto resolves = [&](const QString& from, const QString& link) {
+            const QUrl url = Topic(from).resolved(QUrl(link));
+            const auto target = chm.Read(url.path());
+            if (url.scheme() != QLatin1String("chm"))
+                return QStringList { "http", "https", "mailto" }.contains(url.scheme());
+            return target && (!url.hasFragment() || target->contains("id=\"" + url.fragment().toUtf8() + '"'));
+        };
+        int links = 0;
+        for (const QString& topic : chm.Objects().filter(QRegularExpression(QStringLiteral("\\.htm$")))) {
+            for (const QString& link : Matches(QStringLiteral("(href|src)=\"([^\"]*)\""), *chm.Read(topic)))
+                QVERIFY2(resolves(topic, link) && ++links, qPrintable(topic + " -> " + link));
+        }
+        QList<TChmTopic> entries = chm.Contents() + chm.Index();
+        for (int i = 0; i < entries.size(); ++i) {
+            const TChmTopic& entry = entries[i];
+            QVERIFY2(!entry.Name.isEmpty() && resolves(QStringLiteral("/"), entry.Local), qPrintable(entry.Local));
+            entries += QList<TChmTopic>(entry.Children); // a copy: appending may move the entry
+        }
+        QVERIFY(links > 80 && entries.size() > 60);
+    }
+
+    void navigatesByLinksContentsIndexAndSearch()
+    {
+        QWidget main; // its centre 30 pixels below the screen's
+        const QRect screen = main.screen()->availableGeometry();
+        main.setGeometry(QRect(screen.center() - QPoint(200, 120), QSize(401, 301)));
+        THelpSystem help, atEdge;
+        THelpViewer* viewer = ShowHelp(help, &main);
+        // Placed over the given window, centred where there is room, else moved onto the screen.
+        QVERIFY(viewer && viewer->frameGeometry().center() == main.frameGeometry().center());
+        main.move(screen.bottomRight());
+        QVERIFY(screen.contains(ShowHelp(atEdge, &main)->frameGeometry()));
+        THelpBrowser* browser = viewer->Browser();
+        QTreeWidget* tree = viewer->ContentsTree();
+        emit browser->anchorClicked(QUrl(QStringLiteral("messages.htm#error-saving")));
+        QCOMPARE(browser->source(), Topic("/messages.htm#error-saving"));
+        QTest::mouseClick(viewer->findChild<QPushButton*>("HelpBackButton"), Qt::LeftButton);
+        QCOMPARE(browser->source(), Topic("/index.htm"));
+        QTest::mouseClick(viewer->findChild<QPushButton*>("HelpForwardButton"), Qt::LeftButton);
+        QCOMPARE(browser->source(), Topic("/messages.htm#error-saving"));
+        const QTreeWidgetItem* signal = tree->findItems(QStringLiteral("Signal strength"), Qt::MatchRecursive).value(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(signal).center());
+        QVERIFY(browser->source().path() == "/signal-strength.htm" && signal->parent() == tree->topLevelItem(0));
+        QVERIFY(!viewer->ShowTopic(QStringLiteral("/none.htm")) && browser->source().path() == "/signal-strength.htm");
+        // Links out of the file and to pages it lacks leave the page on show and say where they lead.
+        for (const QUrl link : QStringList { "http://a.b/p", "mailto:c@a.b", "file:///etc/passwd", "none.htm" }) {
+            emit browser->anchorClicked(link);
+            QVERIFY(!browser->loadResource(0, link).isValid() && browser->source().path() == "/signal-strength.htm");
+            QVERIFY(viewer->findChild<QLabel*>("HelpStatusLabel")->text().contains(link.path()));
+        }
+
+        // The index lists the index file's entries; typing leaves those holding the text, and Enter shows the first
+        // that begins with it.
+        QFile hhk(QStringLiteral(PARLOWEN_HELP_SOURCES "/parlowen.hhk"));
+        QVERIFY(hhk.open(QIODevice::ReadOnly));
+        const QStringList entries = Matches(QStringLiteral("name=\"Name\" value=\"([^\"]*)\""), hhk.readAll());
+        auto* list = viewer->findChild<QListWidget*>("HelpIndexList");
+        QTest::keyClicks(viewer->findChild<QLineEdit*>("HelpIndexEdit"), QStringLiteral("OUTPUT\r"));
+        QCOMPARE(list->count(), entries.size());
+        for (int row = 0; row < list->count(); ++row) {
+            QCOMPARE(list->item(row)->text(), entries[row]);
+            QCOMPARE(list->item(row)->isHidden(), !entries[row].contains("output", Qt::CaseInsensitive));
+        }
+        QCOMPARE(browser->source(), Topic("/io-control.htm#start-status"));
+        // The contents mark the topic on show, and are wide enough for their longest title.
+        QCOMPARE(tree->currentItem()->text(0), QStringLiteral("I/O Control"));
+        QVERIFY(tree->columnWidth(0) >= static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(0));
+        list->setCurrentItem(list->findItems(QStringLiteral("Outputs 9 - 16"), {}).value(0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(browser->source(), Topic("/outputs.htm#outputs-9-16"));
+
+        // A search lists the best topic first, a word that one topic alone holds that topic only; the topic
+        // shown from the list has every word that a search word begins highlighted, until the page changes.
+        auto* search = viewer->findChild<QLineEdit*>("HelpSearchEdit");
+        auto* results = viewer->findChild<QListWidget*>("HelpSearchResults");
+        for (const auto& [query, title] : { std::pair { "hidraw zebra", "" }, { "Signal Strength", "Signal strength" },
+                 { "CYRILLIC", "Page \"Message Control\"" }, { "HIDRAW", "Access to the controller on Linux" } }) {
+            search->clear();
+            QTest::keyClicks(search, QLatin1String(query) + '\r');
+            QCOMPARE(results->item(0) ? results->item(0)->text() : QString(), QLatin1String(title));
+        }
+        QCOMPARE(results->count(), 1);
+        QTest::keyClick(results, Qt::Key_Return);
+        QCOMPARE(browser->source(), Topic("/linux-access.htm"));
+        QStringList marked;
+        for (const auto& selection : browser->extraSelections())
+            marked << selection.cursor.selectedText();
+        QCOMPARE(marked, Matches(QStringLiteral("(?i)\\bhidraw\\w*"), browser->toPlainText()));
+        QTest::mouseClick(viewer->findChild<QPushButton*>("HelpHomeButton"), Qt::LeftButton);
+        QVERIFY(browser->source() == Topic("/index.htm") && browser->extraSelections().isEmpty());
+    }
+
+    void damagedFilesAreRefusedOrExplained_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("opens"); // at start-up, so the Help button shows; its window then names the damage
+        QFile file(QStringLiteral(PARLOWEN_HELP_CHM));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray real = file.readAll();
+        const auto changed = [&](int at, const QByteArray& to) { return QByteArray(real).replace(at, to.size(), to); };
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("directory past the end") << changed(79, "\x7f") << false;
+        QTest::newRow("stored section past the end") << changed(95, "\x7f") << false;
+        QTest::newRow("truncated to a half") << real.left(real.size() / 2) << false;
+        QTest::newRow("last 100 bytes missing") << real.chopped(100) << false;
+        QTest::newRow("compressed topics zeroed") << changed(real.size() / 2, QByteArray(real.size() / 4, 0)) << true;
+    }
+
+    void damagedFilesAreRefusedOrExplained()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opens);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("parlowen.chm")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
+        THelpSystem help;
+        THelpViewer* viewer = ShowHelp(help, nullptr, file.fileName());
+        QVERIFY(help.IsAvailable() == opens && (viewer != nullptr) == opens && (!viewer || viewer->isVisible()));
+        QVERIFY(!viewer || viewer->Browser()->toPlainText().contains(file.fileName() + QStringLiteral(" is damaged")));
+        // A refused file leaves help usable for a sound one, until help is closed for good.
+        QVERIFY(ShowHelp(help));
+        help.CloseAll();
+        help.DisplayTopic();
+        QVERIFY(!help.IsAvailable() && help.Window() == nullptr);
+    }
 };
-
-void TestHelpSystem::linksHistoryAndContentsNavigate()
-{
-    THelpSystem help;
-    THelpViewer* viewer = ShowHelp(help);
-    QVERIFY(viewer);
-    THelpBrowser* browser = viewer->Browser();
-    QTreeWidget* tree = viewer->ContentsTree();
-    auto* back = viewer->findChild<QPushButton*>(QStringLiteral("HelpBackButton"));
-    auto* forward = viewer->findChild<QPushButton*>(QStringLiteral("HelpForwardButton"));
-    auto* home = viewer->findChild<QPushButton*>(QStringLiteral("HelpHomeButton"));
-    QVERIFY(back && forward && home);
-    QVERIFY(!back->isEnabled());
-    QCOMPARE(tree->currentItem(), TreeItem(tree, QStringLiteral("QUILMOX Parlowen configuration tool")));
-
-    const QUrl messages(QStringLiteral("chm:/messages.htm"));
-    QVERIFY(ClickLink(browser, QStringLiteral("Messages and what to do about them")));
-    QTRY_COMPARE(browser->source(), messages);
-    QCOMPARE(browser->documentTitle(), QStringLiteral("Messages and what to do about them"));
-    QTest::mouseClick(back, Qt::LeftButton);
-    QTRY_COMPARE(browser->source(), kStartPage);
-    QTest::mouseClick(forward, Qt::LeftButton);
-    QTRY_COMPARE(browser->source(), messages);
-    QTest::mouseClick(home, Qt::LeftButton);
-    QTRY_COMPARE(browser->source(), kStartPage);
-
-    // A link into another topic with an anchor: the anchor is part of the address on show.
-    QVERIFY(viewer->ShowTopic(QStringLiteral("/settings-files.htm")));
-    QVERIFY(ClickLink(browser, QStringLiteral("\"Error Saving File.\"")));
-    QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("chm:/messages.htm#error-saving")));
-    QVERIFY(browser->verticalScrollBar()->value() > 0);
-
-    // The contents lead to their topic, and a topic reached by other means is marked in them.
-    QTreeWidgetItem* signal = TreeItem(tree, QStringLiteral("Signal strength"));
-    QVERIFY(signal != nullptr);
-    tree->scrollToItem(signal);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(signal).center());
-    QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("chm:/signal-strength.htm")));
-    QVERIFY(viewer->ShowTopic(QStringLiteral("/io-control.htm")));
-    QCOMPARE(tree->currentItem(), TreeItem(tree, QStringLiteral("I/O Control")));
-}
-
-void TestHelpSystem::imagesAndStyleSheetComeFromTheFile()
-{
-    THelpSystem help;
-    THelpViewer* viewer = ShowHelp(help);
-    QVERIFY(viewer);
-    THelpBrowser* browser = viewer->Browser();
-    // The start page's image was loaded into the document from the file, not left as a broken reference.
-    const QVariant cached
-        = browser->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:/images/parlowen.png")));
-    QVERIFY(cached.isValid());
-    QVERIFY(!browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/none.png"))).isValid());
-    // The style sheet took effect: headings carry its colour, which no default would give them.
-    const QTextCursor heading = browser->document()->find(QStringLiteral("QUILMOX Parlowen configuration tool"));
-    QVERIFY(!heading.isNull());
-    QCOMPARE(heading.charFormat().foreground().color(), QColor(0x1f, 0x4e, 0x79));
-}
-
-void TestHelpSystem::externalAndMissingLinksStayOutside_data()
-{
-    QTest::addColumn<QUrl>("link");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("web") << QUrl(QStringLiteral("http://example.com/parlowen")) << "http://example.com/parlowen";
-    QTest::newRow("mail") << QUrl(QStringLiteral("mailto:support@example.com")) << "mailto:support@example.com";
-    QTest::newRow("local file") << QUrl(QStringLiteral("file:///etc/passwd")) << "/etc/passwd";
-    QTest::newRow("missing topic") << QUrl(QStringLiteral("no-such-page.htm")) << "/no-such-page.htm";
-}
-
-void TestHelpSystem::externalAndMissingLinksStayOutside()
-{
-    QFETCH(QUrl, link);
-    QFETCH(QString, status);
-    THelpSystem help;
-    THelpViewer* viewer = ShowHelp(help);
-    QVERIFY(viewer);
-    THelpBrowser* browser = viewer->Browser();
-    const QString text = browser->toPlainText();
-    emit browser->anchorClicked(link);
-    QCOMPARE(browser->source(), kStartPage);
-    QCOMPARE(browser->toPlainText(), text);
-    auto* label = viewer->findChild<QLabel*>(QStringLiteral("HelpStatusLabel"));
-    QVERIFY(label != nullptr);
-    QVERIFY2(label->text().contains(status), qPrintable(label->text()));
-    QVERIFY(!browser->loadResource(QTextDocument::HtmlResource, link).isValid());
-}
-
-void TestHelpSystem::closeAllClosesTheWindowAndReleasesTheFile()
-{
-    THelpSystem help;
-    QPointer<QWidget> window = ShowHelp(help);
-    QVERIFY(!window.isNull());
-    QVERIFY(ProcessHoldsFile(kHelpFile));
-
-    help.CloseAll();
-    QVERIFY(window.isNull());
-    QVERIFY(help.Window() == nullptr);
-    QVERIFY(!help.IsAvailable());
-    QVERIFY(!ProcessHoldsFile(kHelpFile));
-    // Closed for good: a late Help click opens nothing.
-    help.DisplayTopic();
-    QVERIFY(help.Window() == nullptr);
-}
 
 QTEST_MAIN(TestHelpSystem)
 #include "test_HelpSystem.moc"
