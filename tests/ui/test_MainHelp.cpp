@@ -10,6 +10,8 @@
 
 namespace {
 
+const QString kBeside = "parlowen.chm", kShared = "../share/parlowen/parlowen.chm";
+
 QString Beside(const QString& relative)
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + '/' + relative);
@@ -37,27 +39,22 @@ private slots:
     {
         StartStrict();
         QDir().mkpath(Beside("../share/parlowen"));
-        for (const char* path : { "parlowen.chm", "../share/parlowen/parlowen.chm" })
+        for (const QString& path : { kBeside, kShared })
             QFile::remove(Beside(path));
     }
     void cleanup() { EndStrict(); }
 
-    // Each row places files ("text:" a text file, else the built help) and names the one help uses, if any.
+    // Each row: what lies beside the executable and in ../share/parlowen (nothing, the built help or a text file),
+    // and the file help uses; none hides the button.
     void helpFile()
     {
-        const std::pair<QStringList, QString> rows[]
-            = { { { "parlowen.chm", "../share/parlowen/parlowen.chm" }, "parlowen.chm" },
-                  { { "../share/parlowen/parlowen.chm" }, "../share/parlowen/parlowen.chm" }, { {}, "" },
-                  { { "text:parlowen.chm", "../share/parlowen/parlowen.chm" }, "" } };
-        for (const auto& [placed, used] : rows) {
+        const QByteArray chm = ReadFile(PARLOWEN_HELP_CHM), text = "no help\n";
+        const std::tuple<QByteArray, QByteArray, QString> rows[]
+            = { { chm, chm, kBeside }, { {}, chm, kShared }, { {}, {}, {} }, { text, chm, {} } };
+        for (const auto& [beside, shared, used] : rows) {
             init();
-            for (const QString& where : placed) {
-                if (!where.startsWith("text:"))
-                    QVERIFY(QFile::copy(PARLOWEN_HELP_CHM, Beside(where)));
-                else if (QFile text(Beside(where.mid(5)));
-                         !text.open(QIODevice::WriteOnly) || text.write("no help\n") != 8)
-                    QFAIL("cannot place a text file");
-            }
+            QVERIFY(beside.isEmpty() || WriteFile(Beside(kBeside), beside));
+            QVERIFY(shared.isEmpty() || WriteFile(Beside(kShared), shared));
             TMainForm form(nullptr, &noController);
             QCOMPARE(form.HelpButton->isHidden(), used.isEmpty());
             if (!used.isEmpty())
@@ -69,7 +66,7 @@ private slots:
     // main window; Cancel at the close question keeps it, No closes both.
     void helpWindow()
     {
-        QVERIFY(QFile::copy(PARLOWEN_HELP_CHM, Beside("../share/parlowen/parlowen.chm")));
+        QVERIFY(QFile::copy(PARLOWEN_HELP_CHM, Beside(kShared)));
         const QString before = QDir::currentPath();
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
