@@ -24,36 +24,30 @@ private slots:
     }
     void cleanup() { EndStrict(); }
 
-    void closeQuestion_data()
-    {
-        QTest::addColumn<QStringList>("edits"); // control=value, applied in order
-        QTest::addColumn<int>("answer"); // 0: nothing is asked
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("unchanged") << QStringList() << 0 << true;
-        QTest::newRow("changed back") << QStringList { "OutputOnEdit1=Other", "OutputOnEdit1=IPOn1" } << 0 << true;
-        QTest::newRow("No closes") << QStringList { "DeviceNameEdit=Changed" } << mrNo << true;
-        QTest::newRow("Cancel stays") << QStringList { "PasswordEdit=Changed" } << mrCancel << false;
-        QTest::newRow("Yes saves and stays") << QStringList { "PhoneNumberEdit=1" } << mrYes << false;
-    }
+    // Each row: the edits (control=value, in order) and the answer to the question (0: nothing is asked).
     void closeQuestion()
     {
-        QFETCH(QStringList, edits);
-        QFETCH(int, answer);
-        QFETCH(bool, closes);
-        TMainForm form;
-        form.show();
-        for (const QString& edit : edits)
-            Set(form, edit.section('=', 0, 0), edit.section('=', 1));
-        if (answer)
-            ToolkitScript::SetNextAnswer(answer);
-        if (answer == mrYes)
-            ToolkitScript::SetNextFileName(dir.filePath("yes.dat"));
-        Click(form, "ExitButton");
-        QCOMPARE(form.isVisible(), !closes);
-        QCOMPARE(Boxes(), answer ? QStringList { "Data has changed\nSave now?" } : QStringList());
-        if (answer == mrYes) { // the window stays open after the save; closing again asks nothing
-            QCOMPARE(Log(form), (QStringList { "File Saved:", dir.filePath("yes.dat") }));
-            QVERIFY(form.close());
+        const std::tuple<QStringList, int, bool> rows[]
+            = { { {}, 0, true }, { { "OutputOnEdit1=Other", "OutputOnEdit1=IPOn1" }, 0, true }, // changed back
+                  { { "DeviceNameEdit=Changed" }, mrNo, true }, { { "PasswordEdit=Changed" }, mrCancel, false },
+                  { { "PhoneNumberEdit=1" }, mrYes, false } }; // saved, and the window stays open
+        for (const auto& [edits, answer, closes] : rows) {
+            StartStrict();
+            TMainForm form;
+            form.show();
+            for (const QString& edit : edits)
+                Set(form, edit.section('=', 0, 0), edit.section('=', 1));
+            if (answer)
+                ToolkitScript::SetNextAnswer(answer);
+            if (answer == mrYes)
+                ToolkitScript::SetNextFileName(dir.filePath("yes.dat"));
+            Click(form, "ExitButton");
+            QCOMPARE(form.isVisible(), !closes);
+            QCOMPARE(Boxes(), answer ? QStringList { "Data has changed\nSave now?" } : QStringList());
+            if (answer == mrYes) { // closing again asks nothing
+                QCOMPARE(Log(form), (QStringList { "File Saved:", dir.filePath("yes.dat") }));
+                QVERIFY(form.close());
+            }
         }
     }
 
@@ -164,8 +158,7 @@ private slots:
         QCOMPARE(asked[0].Directory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QCOMPARE(asked[1].Directory, dir.filePath("a"));
         QCOMPARE(asked[2].Directory, dir.filePath("a"));
-        QCOMPARE(asked[0].Kind, TFileDialogKind::Save);
-        QCOMPARE(asked[1].Kind, TFileDialogKind::Open);
+        QVERIFY(asked[0].Kind == TFileDialogKind::Save && asked[1].Kind == TFileDialogKind::Open);
     }
 };
 
