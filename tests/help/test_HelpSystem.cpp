@@ -1,6 +1,7 @@
 // Help against the help file that the build compiles: everything it refers to resolves inside it; its window opens
 // over the main window and is navigated through links, history, contents, index and search, never leaving the
 // file; damaged files are refused at start-up or explained in the window.
+#include "TestSupport.h"
 #include "help/ChmFile.h"
 #include "help/HelpBrowser.h"
 #include "help/HelpSystem.h"
@@ -100,9 +101,8 @@ private slots:
 
         // The index lists the index file's entries; typing leaves those holding the text, and Enter shows the first
         // that begins with it.
-        QFile hhk(QStringLiteral(PARLOWEN_HELP_SOURCES "/parlowen.hhk"));
-        QVERIFY(hhk.open(QIODevice::ReadOnly));
-        const QStringList entries = Matches(QStringLiteral("name=\"Name\" value=\"([^\"]*)\""), hhk.readAll());
+        const QStringList entries = Matches(
+            QStringLiteral("name=\"Name\" value=\"([^\"]*)\""), ReadFile(PARLOWEN_HELP_SOURCES "/parlowen.hhk"));
         auto* list = viewer->findChild<QListWidget*>("HelpIndexList");
         QTest::keyClicks(viewer->findChild<QLineEdit*>("HelpIndexEdit"), QStringLiteral("OUTPUT\r"));
         QCOMPARE(list->count(), entries.size());
@@ -139,38 +139,29 @@ private slots:
         QVERIFY(browser->source() == Topic("/index.htm") && browser->extraSelections().isEmpty());
     }
 
-    void damagedFilesAreRefusedOrExplained_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("opens"); // at start-up, so the Help button shows; its window then names the damage
-        QFile file(QStringLiteral(PARLOWEN_HELP_CHM));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray real = file.readAll();
-        const auto changed = [&](int at, const QByteArray& to) { return QByteArray(real).replace(at, to.size(), to); };
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("directory past the end") << changed(79, "\x7f") << false;
-        QTest::newRow("stored section past the end") << changed(95, "\x7f") << false;
-        QTest::newRow("truncated to a half") << real.left(real.size() / 2) << false;
-        QTest::newRow("last 100 bytes missing") << real.chopped(100) << false;
-        QTest::newRow("compressed topics zeroed") << changed(real.size() / 2, QByteArray(real.size() / 4, 0)) << true;
-    }
-
+    // Each row: a damaged copy of the help file, and whether start-up accepts it (so the Help button shows; its
+    // window then names the damage). A refused file leaves help usable for a sound one, until help is closed.
     void damagedFilesAreRefusedOrExplained()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, opens);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("parlowen.chm")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
-        THelpSystem help;
-        THelpViewer* viewer = ShowHelp(help, nullptr, file.fileName());
-        QVERIFY(help.IsAvailable() == opens && (viewer != nullptr) == opens && (!viewer || viewer->isVisible()));
-        QVERIFY(!viewer || viewer->Browser()->toPlainText().contains(file.fileName() + QStringLiteral(" is damaged")));
-        // A refused file leaves help usable for a sound one, until help is closed for good.
-        QVERIFY(ShowHelp(help));
-        help.CloseAll();
-        help.DisplayTopic();
-        QVERIFY(!help.IsAvailable() && help.Window() == nullptr);
+        const QByteArray real = ReadFile(PARLOWEN_HELP_CHM);
+        const auto changed = [&](int at, const QByteArray& to) { return QByteArray(real).replace(at, to.size(), to); };
+        const std::pair<QByteArray, bool> rows[] = { { QByteArray(), false }, { changed(79, "\x7f"), false },
+            { changed(95, "\x7f"), false }, // the directory, a stored section past the end
+            { real.left(real.size() / 2), false }, { real.chopped(100), false },
+            { changed(real.size() / 2, QByteArray(real.size() / 4, 0)), true } }; // compressed topics zeroed
+        for (const auto& [bytes, opens] : rows) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("parlowen.chm"));
+            QVERIFY(WriteFile(path, bytes));
+            THelpSystem help;
+            THelpViewer* viewer = ShowHelp(help, nullptr, path);
+            QVERIFY(help.IsAvailable() == opens && (viewer != nullptr) == opens && (!viewer || viewer->isVisible()));
+            QVERIFY(!viewer || viewer->Browser()->toPlainText().contains(path + QStringLiteral(" is damaged")));
+            QVERIFY(ShowHelp(help));
+            help.CloseAll();
+            help.DisplayTopic();
+            QVERIFY(!help.IsAvailable() && help.Window() == nullptr);
+        }
     }
 };
 

@@ -70,6 +70,7 @@ private slots:
         TMainForm shown, typed;
         QCOMPARE(shown.windowTitle(), QStringLiteral("QUILMOX Parlowen Vesion: 1.01"));
         QCOMPARE(shown.PageControl1->currentIndex(), 0);
+        QVERIFY(shown.HelpButton->isHidden()); // no help file lies beside the tests
         QCOMPARE(Bytes(shown.Config), DefaultImage());
         shown.CollectForm();
         QVERIFY(!shown.ConfigChanged());
