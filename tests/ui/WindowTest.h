@@ -11,10 +11,8 @@
 #include "ui/controls/JvCheckBox.h"
 #include "ui/controls/LimitedMemo.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 inline const QByteArray kNormalId = "HID\\VID_04D8&PID_F2C4&REV_000B";
 

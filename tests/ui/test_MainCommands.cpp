@@ -3,10 +3,6 @@
 // the dialogs' remembered folder and the keys that run Save File and Load File.
 #include "WindowTest.h"
 
-#include <QMimeData>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <sys/stat.h>
 #include <thread>
 

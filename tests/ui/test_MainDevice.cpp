@@ -3,10 +3,6 @@
 // the endings when the controller is unplugged or falls silent, and a box that holds the reader.
 #include "WindowTest.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QProgressBar>
-
 namespace {
 
 const QByteArray kWrite = "SE" + QByteArray("dD").repeated(21) + "Z";

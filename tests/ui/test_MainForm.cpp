@@ -4,12 +4,6 @@
 #include "WindowTest.h"
 #include "config/AnsiText.h"
 
-#include <QAccessible>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QStyle>
-
 namespace {
 
 struct Field

@@ -5,9 +5,6 @@
 #include "help/HelpBrowser.h"
 #include "help/HelpViewer.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
-
 namespace {
 
 const QString kBeside = "parlowen.chm", kShared = "../share/parlowen/parlowen.chm";
