@@ -4,11 +4,7 @@
 
 #include "config/ConfigBlock.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QRandomGenerator>
-#include <array>
-#include <cstring>
+#include <QtCore>
 
 inline QByteArray Bytes(const TConfigBlock& block)
 {

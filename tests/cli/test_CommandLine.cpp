@@ -6,9 +6,6 @@
 #include "device/Transfer.h"
 #include "files/SettingsFile.h"
 
-#include <QDeadlineTimer>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>

@@ -5,7 +5,6 @@
 #include "device/DeviceLink.h"
 #include "device/HidapiPort.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 using Failure = EmulatedController::OpenFailure;

@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 #include "files/SettingsFile.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
