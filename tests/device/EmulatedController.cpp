@@ -5,25 +5,54 @@
 #include <algorithm>
 #include <chrono>
 
-// Each handle only does what it was opened for, so a link that mixes them up fails visibly.
+// A handle reads or writes, as it was opened for, so a link that mixes them up fails visibly.
 class EmulatedController::Handle : public HidDevice
 {
 public:
     Handle(EmulatedController& owner, Device& device, HidAccess access)
-        : owner(owner)
+        : c(owner)
         , device(device)
         , access(access)
     {
     }
-    ~Handle() override { owner.Closed(device, access); }
+    ~Handle() override
+    {
+        std::lock_guard lock(c.mutex);
+        --c.openHandles;
+        --device.handles;
+        if (access == HidAccess::Read && --c.readHandles == 0)
+            c.inputQueue.clear();
+    }
     int Read(uint8_t* report, int timeoutMs) override
     {
-        return access == HidAccess::Read ? owner.Read(device, report, timeoutMs) : -1;
+        std::unique_lock lock(c.mutex);
+        const auto ready = [&] { return !c.inputQueue.empty() || device.gone; };
+        if (access != HidAccess::Read || !c.inputArrived.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready))
+            return access == HidAccess::Read ? 0 : -1;
+        if (c.inputQueue.empty()) // answers already on their way are read before the unplug shows
+            return -1;
+        const QByteArray bytes = c.inputQueue.front();
+        c.inputQueue.pop_front();
+        std::copy(bytes.begin(), bytes.end(), report);
+        return int(bytes.size());
     }
-    int Write(const TReport& report) override { return access == HidAccess::Write ? owner.Write(device, report) : -1; }
+    int Write(const TReport& report) override
+    {
+        std::lock_guard lock(c.mutex);
+        if (access != HidAccess::Write || device.gone)
+            return -1;
+        c.outputLog.push_back(report);
+        if (c.answersLeft != 0) {
+            c.inputQueue.push_back(c.AnswerTo(report));
+            c.inputArrived.notify_all();
+        }
+        if (c.answersLeft > 0 && --c.answersLeft == 0 && c.unplugWhenSilent)
+            c.UnplugOpenDevices();
+        return kReportSize;
+    }
 
 private:
-    EmulatedController& owner;
+    EmulatedController& c;
     Device& device;
     HidAccess access;
 };
@@ -81,44 +110,6 @@ std::unique_ptr<HidDevice> EmulatedController::Open(const QByteArray& path, HidA
     ++openHandles;
     readHandles += access == HidAccess::Read;
     return std::make_unique<Handle>(*this, *device, access);
-}
-
-int EmulatedController::Read(Device& device, uint8_t* report, int timeoutMs)
-{
-    std::unique_lock lock(mutex);
-    inputArrived.wait_for(
-        lock, std::chrono::milliseconds(timeoutMs), [&] { return !inputQueue.empty() || device.gone; });
-    // Answers already on their way are read before the unplug shows.
-    if (inputQueue.empty())
-        return device.gone ? -1 : 0;
-    const QByteArray bytes = inputQueue.front();
-    inputQueue.pop_front();
-    std::copy(bytes.begin(), bytes.end(), report);
-    return int(bytes.size());
-}
-
-int EmulatedController::Write(Device& device, const TReport& report)
-{
-    std::lock_guard lock(mutex);
-    if (device.gone)
-        return -1;
-    outputLog.push_back(report);
-    if (answersLeft != 0) {
-        inputQueue.push_back(AnswerTo(report));
-        inputArrived.notify_all();
-    }
-    if (answersLeft > 0 && --answersLeft == 0 && unplugWhenSilent)
-        UnplugOpenDevices();
-    return kReportSize;
-}
-
-void EmulatedController::Closed(Device& device, HidAccess access)
-{
-    std::lock_guard lock(mutex);
-    --openHandles;
-    --device.handles;
-    if (access == HidAccess::Read && --readHandles == 0)
-        inputQueue.clear();
 }
 
 void EmulatedController::UnplugOpenDevices()

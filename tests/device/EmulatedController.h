@@ -52,9 +52,6 @@ private:
         bool gone = false;
     };
     void Limit(int reports, bool unplug);
-    int Read(Device& device, uint8_t* report, int timeoutMs);
-    int Write(Device& device, const TReport& report);
-    void Closed(Device& device, HidAccess access);
     void UnplugOpenDevices();
     QByteArray AnswerTo(const TReport& report);
 

@@ -53,40 +53,32 @@ private slots:
     void cleanup() { link.reset(); }
 
     // Each row: the present interfaces (the first may fail to open), the outcome, the device left open (-1: none)
-    // and the count of opens that succeeded, kept or not. While connected nothing is looked for; a path given
-    // chooses one controller among several.
+    // and the count of opens that succeeded, kept or not. Revision 000B comes first, in either letter case, also
+    // inside a longer string. While connected nothing is looked for; a path given chooses one controller.
     void discovery()
     {
-        struct Row
-        {
-            QList<QByteArray> ids;
-            Failure firstFails;
-            ConnectResult result;
-            int linked, opens;
-        };
-        const Row rows[] = { { {}, Failure::None, ConnectResult::NotFound, -1, 0 },
-            { { "HID\\VID_046D&PID_C52B&REV_1201", "HID\\VID_04D8&PID_000A&REV_000B" }, Failure::None,
-                ConnectResult::NotFound, -1, 0 },
-            { { kProgramMode }, Failure::None, ConnectResult::ProgramMode, -1, 2 }, // let go at once
-            { { kProgramMode, kNormal }, Failure::None, ConnectResult::Ready, 1, 2 },
-            { { kNormal, kNormal }, Failure::None, ConnectResult::Ready, 0, 2 },
-            { { "HID\\VID_04D8&PID_F2C4&REV_0002", "USB\\" + kNormal.toLower() + "&Col01" }, Failure::None,
-                ConnectResult::Ready, 1, 2 }, // revision 000B first, in either case, inside a longer string
-            { { kNormal, kNormal }, Failure::Read, ConnectResult::NotFound, -1, 2 },
-            { { kNormal, kProgramMode }, Failure::Write, ConnectResult::ProgramMode, -1, 3 } };
-        for (const Row& row : rows) {
+        using R = ConnectResult;
+        const Failure ok = Failure::None;
+        const std::tuple<QList<QByteArray>, Failure, R, int, int> rows[] = { { {}, ok, R::NotFound, -1, 0 },
+            { { "HID\\VID_046D&PID_C52B&REV_1201", "HID\\VID_04D8&PID_000A&REV_000B" }, ok, R::NotFound, -1, 0 },
+            { { kProgramMode }, ok, R::ProgramMode, -1, 2 }, // let go at once
+            { { kProgramMode, kNormal }, ok, R::Ready, 1, 2 }, { { kNormal, kNormal }, ok, R::Ready, 0, 2 },
+            { { "HID\\VID_04D8&PID_F2C4&REV_0002", "USB\\" + kNormal.toLower() + "&Col01" }, ok, R::Ready, 1, 2 },
+            { { kNormal, kNormal }, Failure::Read, R::NotFound, -1, 2 }, // no link without both handles
+            { { kNormal, kProgramMode }, Failure::Write, R::ProgramMode, -1, 3 } };
+        for (const auto& [ids, firstFails, result, linked, opens] : rows) {
             init();
             QList<QByteArray> paths;
-            for (const QByteArray& id : row.ids)
-                paths << emulator->AddDevice(id, paths.isEmpty() ? row.firstFails : Failure::None);
-            QCOMPARE(link->ConnectDevice(), row.result);
-            QCOMPARE(int(emulator->openedPaths.size()), row.opens);
-            QCOMPARE(emulator->openHandles, row.linked < 0 ? 0 : 2);
+            for (const QByteArray& id : ids)
+                paths << emulator->AddDevice(id, paths.isEmpty() ? firstFails : Failure::None);
+            QCOMPARE(link->ConnectDevice(), result);
+            QCOMPARE(int(emulator->openedPaths.size()), opens);
+            QCOMPARE(emulator->openHandles, linked < 0 ? 0 : 2);
             const QByteArray chosen = emulator->AddDevice(kNormal);
-            if (row.linked >= 0) {
-                QCOMPARE(emulator->openedPaths.back(), paths[row.linked]);
+            if (linked >= 0) {
+                QCOMPARE(emulator->openedPaths.back(), paths[linked]);
                 QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
-                QCOMPARE(int(emulator->openedPaths.size()), row.opens);
+                QCOMPARE(int(emulator->openedPaths.size()), opens);
                 link->Close();
             }
             link->SetDevicePath(chosen);
