@@ -57,6 +57,12 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+// The 45 reports of a write of the default block, one hex line each, built from the wire layout alone.
+inline QList<QByteArray> GoldenWrite()
+{
+    return ReadFile(PARLOWEN_TEST_DATA "/write_default_block.hex").trimmed().split('\n');
+}
+
 // A block as collecting a form gives it: flags 0 or 1, texts of printable Windows-1252 characters zero-filled to
 // their field's end (the phone number may fill its field), the message at most 509 bytes, numbers within the
 // controls' limits, Padding zero. With `anyNumbers`, as a settings file the tool saves may also hold it: numbers

@@ -139,16 +139,13 @@ private slots:
         QVERIFY(!soon.hasExpired());
         QCOMPARE(err, row.err);
         QCOMPARE(out, row.out);
-        QFile golden(QStringLiteral(PARLOWEN_TEST_DATA "/write_default_block.hex"));
-        QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QList<QByteArray> lines = golden.readAll().trimmed().split('\n');
+        const QList<QByteArray> lines = GoldenWrite();
         const auto log = emulator->outputLog;
         QByteArray commands;
         for (std::size_t i = 0; i < log.size(); ++i) {
             commands += char(log[i][1]);
             if (row.arguments[0] == "write" && i < 45)
-                QCOMPARE(QByteArray(reinterpret_cast<const char*>(log[i].data()), kReportSize).toHex(' ').toUpper(),
-                    lines.at(int(i)).trimmed());
+                QCOMPARE(Bytes(log[i]).toHex(' ').toUpper(), lines.at(int(i)).trimmed());
         }
         QCOMPARE(commands, row.commands);
         QCOMPARE(QFile::exists("new.dat"), row.arguments.contains("new.dat") && row.status == 0);

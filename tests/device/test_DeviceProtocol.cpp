@@ -83,9 +83,7 @@ class TestDeviceProtocol : public QObject
 private slots:
     void writeOfDefaultBlock()
     {
-        QFile golden(QStringLiteral(PARLOWEN_TEST_DATA "/write_default_block.hex"));
-        QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QList<QByteArray> lines = golden.readAll().trimmed().split('\n');
+        const QList<QByteArray> lines = GoldenWrite();
         TConfigBlock config = Block(DefaultImage());
         RecordingHost host;
         QMap<int, QByteArray> halves;

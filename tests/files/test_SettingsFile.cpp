@@ -28,8 +28,7 @@ private slots:
     void imageAndRoundTrip()
     {
         QRandomGenerator random(7);
-        TConfigBlock written = RandomToolBlock(random);
-        written.Padding[1] = 0xA5; // Padding travels with the file
+        const TConfigBlock written = RandomToolBlock(random, true); // Padding travels with the file
         const QString path = dir.filePath("saved.dat");
         QVERIFY(SaveSettingsFile(path, written));
         QCOMPARE(ReadFile(path).toHex(' '), (Header(1, kTitle) + Bytes(written)).toHex(' '));

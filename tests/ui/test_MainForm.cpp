@@ -1,6 +1,6 @@
-// The main window's form: element n of every field belongs to the control numbered n in both directions, values
-// the controls cannot hold are normalised, typing stops at the limits, linked controls follow their boxes, the
-// check-all buttons touch their own group, and every control has a name of its own for assistive technology.
+// The main window's form: element n of every field belongs to the control numbered n in both directions, typing
+// stops at the limits, linked controls follow their boxes, the check-all buttons touch their own group, and every
+// control has a name of its own for assistive technology.
 #include "WindowTest.h"
 #include "config/AnsiText.h"
 
