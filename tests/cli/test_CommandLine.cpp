@@ -12,18 +12,16 @@
 
 namespace {
 
-const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B";
-const QByteArray kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
-const QByteArray kWriteCommands = "SE" + QByteArray("dD").repeated(21) + "Z";
-const QByteArray kReadCommands = "S" + QByteArray("rR").repeated(21);
+const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B", kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
+const QByteArray kWriteCommands = "SE" + QByteArray("dD").repeated(21) + "Z",
+                 kReadCommands = "S" + QByteArray("rR").repeated(21);
 const QByteArray kOwnFile = "the operator's own file";
 
 struct Case
 {
     QStringList arguments;
     int status;
-    QString out;
-    QString err;
+    QString out, err;
     QByteArray commands; // of the reports that reached the controller
     QList<int> plant = {}; // chunk, second half, image offset of a bit the controller holds changed; empty: none
     int silenceAfter = -1; // -1: answers every report
@@ -43,16 +41,13 @@ class TestCommandLine : public QObject
     QTemporaryDir dir;
     std::unique_ptr<EmulatedController> emulator;
 
-    QString out;
-    QString err;
+    QString out, err;
 
     // Runs quietly in the test's folder, which holds defaults.dat; what it printed lands in `out` and `err`.
     int Run(const QStringList& arguments)
     {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
+        out = err = QString();
+        QTextStream outStream(&out), errStream(&err);
         return RunCommandLine(arguments + QStringList { "--quiet" }, *emulator, outStream, errStream, false);
     }
 
