@@ -56,8 +56,7 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(field), 8), QByteArray("ab\0\0\0\0\0\0", 8));
         WriteTextField(field, QStringLiteral("0123456789"));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(field), 8), QByteArray("01234567"));
-        const uint8_t full[10] = { '0', '1', '2', '3', '4', '5', '6', '7', 'N', 'O' }; // runs on into the next field
-        QCOMPARE(ReadTextField(full, 8), QStringLiteral("01234567"));
+        QCOMPARE(ReadTextField(reinterpret_cast<const uint8_t*>("01234567NO"), 8), QStringLiteral("01234567"));
         QCOMPARE(ReadTextField(reinterpret_cast<const uint8_t*>("ab\0cd\0\0\0"), 8), QStringLiteral("ab"));
     }
 };

@@ -12,9 +12,8 @@ const QByteArray kBody(kConfigBlockSize, '\x11');
 
 QByteArray Header(qint32 version, const QByteArray& title)
 {
-    QByteArray header(36, '\0');
-    qToLittleEndian(version, header.data());
-    return header.replace(4, title.size(), title);
+    const qint32 littleEndian = qToLittleEndian(version);
+    return QByteArray(reinterpret_cast<const char*>(&littleEndian), 4) + title.leftJustified(32, '\0');
 }
 
 } // namespace
