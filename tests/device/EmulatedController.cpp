@@ -81,12 +81,6 @@ void EmulatedController::InjectReport(const QByteArray& bytes)
     inputArrived.notify_all();
 }
 
-int EmulatedController::PendingInputs() const
-{
-    std::lock_guard lock(mutex);
-    return int(inputQueue.size());
-}
-
 std::vector<HidInterfaceInfo> EmulatedController::Enumerate()
 {
     std::lock_guard lock(mutex);

@@ -30,7 +30,11 @@ public:
     void UnplugAfter(int reports) { Limit(reports, true); }
     // A report sent unasked. Like hidraw, a device with no open read handle drops it.
     void InjectReport(const QByteArray& bytes);
-    int PendingInputs() const;
+    int PendingInputs() const
+    {
+        std::lock_guard lock(mutex);
+        return int(inputQueue.size());
+    }
 
     Identity identity;
     uint8_t signalValue = 0;
