@@ -1,25 +1,20 @@
-// The main window's lifecycle and commands: start-up, the close question, the log, the check-all buttons and the
-// save and load of settings files.
+// The main window's lifecycle and its own commands: start-up, the close question, the log, the check-all buttons,
+// the keys and help.
 #include "ui/MainForm.h"
 
 #include "device/HidapiPort.h"
-#include "files/SettingsFile.h"
-#include "ui/controls/JvCheckBox.h"
 #include "ui/SignalStrengthForm.h"
+#include "ui/controls/JvCheckBox.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTabWidget>
 
 TMainForm* MainForm = nullptr;
@@ -30,14 +25,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("QUILMOX Parlowen");
 const QString kVersion = QStringLiteral("1.01");
-const QString kFolderKey = QStringLiteral("Files/LastFolder");
-
-// The one local file a drag carries, or an empty string.
-QString DroppedFile(const QMimeData* data)
-{
-    const QList<QUrl> urls = data->urls();
-    return urls.size() == 1 && urls.constFirst().isLocalFile() ? urls.constFirst().toLocalFile() : QString();
-}
 
 } // namespace
 
@@ -67,8 +54,7 @@ TMainForm::TMainForm(QWidget* parent, HidPort* port)
     SaveDialog1.DefaultExt = QStringLiteral("dat");
     BuildLayout();
     ConnectHandlers();
-    SetFileFolder(QSettings().value(kFolderKey, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                      .toString());
+    RestoreFileFolder();
     // A settings file dropped anywhere on the window loads, also over the text controls, which would otherwise
     // take its address as text.
     setAcceptDrops(true);
@@ -205,91 +191,6 @@ void TMainForm::ClearButtonClick()
     LogMemo->clear();
 }
 
-void TMainForm::SaveDataFile()
-{
-    CollectForm();
-    if (!SaveDialog1.Execute(this))
-        return;
-    if (!SaveSettingsFile(SaveDialog1.FileName, Config)) {
-        // No snapshot: the settings are not on disk, so closing must still ask.
-        ShowError(kSaveErrorText);
-        Log(QStringLiteral("File Error:"));
-        Log(SaveDialog1.FileName);
-        return;
-    }
-    TakeSnapshot();
-    Log(QStringLiteral("File Saved:"));
-    Log(SaveDialog1.FileName);
-    RememberFolderOf(SaveDialog1.FileName);
-}
-
-void TMainForm::LoadDataFile()
-{
-    if (OpenDialog1.Execute(this))
-        LoadFile(OpenDialog1.FileName);
-}
-
-void TMainForm::LoadFile(const QString& fileName)
-{
-    const LoadOutcome outcome = LoadSettingsFile(fileName, Config);
-    if (outcome == LoadOutcome::Loaded) {
-        PresentConfig();
-        TakeSnapshot();
-        Log(QStringLiteral("File Loaded:"));
-        Log(fileName);
-        RememberFolderOf(fileName);
-        return;
-    }
-    ShowError(LoadOutcomeText(outcome));
-    if (outcome == LoadOutcome::Error) {
-        Log(QStringLiteral("File Error:"));
-        Log(fileName);
-    }
-}
-
-void TMainForm::SetFileFolder(const QString& folder)
-{
-    OpenDialog1.Directory = SaveDialog1.Directory = folder;
-}
-
-void TMainForm::RememberFolderOf(const QString& fileName)
-{
-    const QString folder = QFileInfo(fileName).absolutePath();
-    SetFileFolder(folder);
-    QSettings().setValue(kFolderKey, folder);
-}
-
-void TMainForm::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!DroppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void TMainForm::dropEvent(QDropEvent* event)
-{
-    const QString fileName = DroppedFile(event->mimeData());
-    if (fileName.isEmpty())
-        return;
-    event->acceptProposedAction();
-    LoadFile(fileName);
-}
-
-bool TMainForm::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto type = event->type();
-    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (!DroppedFile(drop->mimeData()).isEmpty()) {
-            if (type == QEvent::Drop)
-                dropEvent(drop);
-            else
-                drop->acceptProposedAction();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void TMainForm::SetCheckGroup(int group, bool checked)
 {
     for (TJvCheckBox* check : CheckGroupBoxes[group])
@@ -335,105 +236,6 @@ void TMainForm::InputInactiveMessageCheckAllButtonClick()
 void TMainForm::InputInactiveMessageCheckNoneButtonClick()
 {
     SetCheckGroup(InputInactiveMessageGroup, false);
-}
-
-void TMainForm::WriteButtonClick()
-{
-    CollectForm();
-    if (ConnectDevice() == ConnectResult::Ready)
-        Protocol.StartWrite();
-    UpdateDeviceCommands();
-}
-
-void TMainForm::ReadButtonClick()
-{
-    if (ConnectDevice() == ConnectResult::Ready)
-        Protocol.StartRead();
-    UpdateDeviceCommands();
-}
-
-void TMainForm::SignalStrengthButtonClick()
-{
-    if (m_signalStrengthForm) {
-        if (!m_signalStrengthForm->isVisible())
-            m_signalStrengthForm->move(geometry().center() - m_signalStrengthForm->rect().center());
-        m_signalStrengthForm->show();
-        m_signalStrengthForm->raise();
-        m_signalStrengthForm->activateWindow();
-    }
-    RequestSignalStrength();
-}
-
-void TMainForm::RequestSignalStrength()
-{
-    if (ConnectDevice() == ConnectResult::Ready)
-        Protocol.StartSignalStrength();
-    UpdateDeviceCommands();
-}
-
-void TMainForm::UpdateDeviceCommands()
-{
-    const bool idle = !Protocol.OperationInProgress();
-    for (QPushButton* button : { WriteButton, ReadButton, SignalStrengthButton })
-        button->setEnabled(idle);
-    if (m_signalStrengthForm)
-        m_signalStrengthForm->RefreshButton->setEnabled(idle);
-    if (idle)
-        unsetCursor();
-    else
-        setCursor(Qt::BusyCursor);
-}
-
-void TMainForm::EndUnfinishedOperation(const QString& text)
-{
-    const Operation operation = Protocol.CurrentOperation();
-    Protocol.ProtocolState = ProtocolStates::Idle;
-    UpdateDeviceCommands();
-    if (operation == Operation::None)
-        return;
-    ShowError(text);
-    if (operation == Operation::Write)
-        Log(QStringLiteral("Write not completed."));
-    else if (operation == Operation::Read)
-        Log(QStringLiteral("Read not completed."));
-    else
-        Log(QStringLiteral("Signal strength not completed."));
-}
-
-ConnectResult TMainForm::ConnectDevice()
-{
-    const ConnectResult result = m_link->ConnectDevice();
-    if (result == ConnectResult::ProgramMode)
-        ShowError(QStringLiteral("QUILMOX is in Program Mode"));
-    else if (result == ConnectResult::NotFound)
-        ShowError(QStringLiteral("Cannot find QUILMOX"));
-    return result;
-}
-
-void TMainForm::SendReport(const TReport& report)
-{
-    m_link->SendReport(report);
-}
-
-void TMainForm::AppendLog(const QString& line)
-{
-    Log(line);
-}
-
-void TMainForm::ShowError(const QString& text)
-{
-    MessageDlg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
-}
-
-void TMainForm::ShowInformation(const QString& text)
-{
-    MessageDlg(text, TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
-}
-
-void TMainForm::ShowSignalStrength(int value)
-{
-    if (m_signalStrengthForm)
-        m_signalStrengthForm->ShowSignalStrength(value);
 }
 
 void TMainForm::HelpButtonClick()

@@ -5,8 +5,8 @@
 #include "config/ConfigBlock.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceProtocol.h"
-#include "ui/FormTables.h"
 #include "help/HelpSystem.h"
+#include "ui/FormTables.h"
 #include "ui/ToolkitServices.h"
 
 #include <QPointer>
@@ -141,7 +141,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the pages (MainFormLayout.cpp).
+    // Building the pages (MainFormLayout.cpp); the device commands are in MainFormDevice.cpp, the settings files in
+    // MainFormFiles.cpp and the form mapping in MainFormMapping.cpp.
     void BuildLayout();
     void BuildMessagePage(QWidget* page);
     void BuildCheckGroup(int group, QWidget* page);
@@ -151,6 +152,7 @@ private:
 
     void SetCheckGroup(int group, bool checked);
     // Both file dialogs start in the folder of the last file loaded or saved, in this run and the next.
+    void RestoreFileFolder();
     void SetFileFolder(const QString& folder);
     void RememberFolderOf(const QString& fileName);
     // An operation that lost its controller ends at once: state 0, the box, and a log line naming it.
@@ -161,7 +163,6 @@ private:
     std::unique_ptr<HidPort> m_ownedPort;
     // Declared after the protocol: the link, whose reader hands reports to the protocol, goes first.
     std::unique_ptr<TDeviceLink> m_link;
-
 };
 
 // The application's main window, filled in at start-up.

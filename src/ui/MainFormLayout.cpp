@@ -1,11 +1,11 @@
 // Building the main window's controls. Controls are created in their tab order, which makes Qt's focus chain
 // follow it; the families come from the tables in FormTables.
+#include "ui/GroupBoxStyle.h"
+#include "ui/MainForm.h"
 #include "ui/controls/CSpinEdit.h"
 #include "ui/controls/JvCheckBox.h"
 #include "ui/controls/LimitedEdit.h"
 #include "ui/controls/LimitedMemo.h"
-#include "ui/GroupBoxStyle.h"
-#include "ui/MainForm.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -255,7 +255,8 @@ void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
         const QString name = QStringLiteral("Output%1Edit%2").arg(QString::fromLatin1(kCommands[c].Name)).arg(n);
         auto* edit = Named(new TLimitedEdit(kCommandWordSize - 1, box), name);
         edit->setGeometry(kOutputEditGeometry.translated(0, kCommands[c].Top));
-        edit->setAccessibleName(spoken.arg(n).arg(QString::fromLatin1(kCommands[c].SpokenName), QStringLiteral("word")));
+        edit->setAccessibleName(
+            spoken.arg(n).arg(QString::fromLatin1(kCommands[c].SpokenName), QStringLiteral("word")));
         OutputEdits[c][n - 1] = edit;
     }
     for (int c = 0; c < kCommandCount; ++c) {

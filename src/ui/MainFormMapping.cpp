@@ -1,11 +1,11 @@
 // Moving the configuration between the controls and the working block. Element n - 1 of a field always belongs
 // to the control numbered n, wherever that control stands on the window.
 #include "config/AnsiText.h"
+#include "ui/MainForm.h"
 #include "ui/controls/CSpinEdit.h"
 #include "ui/controls/JvCheckBox.h"
 #include "ui/controls/LimitedEdit.h"
 #include "ui/controls/LimitedMemo.h"
-#include "ui/MainForm.h"
 
 #include <cstring>
 
