@@ -7,6 +7,28 @@
 
 namespace {
 
+enum class Encoding {
+    Marker, // the constant 0x55 when writing; skipped when reading
+    FlagPair, // sixteen one-byte flags as two packed bytes: elements 8..15 first, then 0..7
+    PulsePeriods, // sixteen 32-bit periods as two big-endian bytes each (bits 0..15 only)
+    Bytes, // raw bytes, zeros included
+    LowByte, // a 32-bit value as its low byte
+    FlagBit, // a one-byte flag as bit 0
+    FillFF, // 0xFF in every byte when writing; skipped when reading
+};
+
+// One run of a half image: `length` image bytes from `offset`, holding block bytes from `blockOffset` encoded as
+// `encoding` (for FlagPair and PulsePeriods, `length` is the image length: 2 and 32).
+struct PageEntry
+{
+    int chunk;
+    Half half;
+    int offset;
+    Encoding encoding;
+    int blockOffset;
+    int length;
+};
+
 constexpr uint8_t kMarker = 0x55;
 constexpr int kFlagsPerByte = 8;
 
@@ -169,20 +191,6 @@ bool ValidEntry(int first, int k)
 }
 
 } // namespace
-
-const PageEntry* PageMapBegin()
-{
-    return std::begin(kPageMap);
-}
-const PageEntry* PageMapEnd()
-{
-    return std::end(kPageMap);
-}
-
-std::size_t CommandTableOffset(int table)
-{
-    return kCommandTables[table];
-}
 
 void FrameReport(TReport& report, uint8_t command)
 {

@@ -33,35 +33,6 @@ constexpr int kHalfImageSize = kReportSize - kWriteImageStart;
 
 enum class Half { First, Second };
 
-enum class Encoding {
-    Marker, // the constant 0x55 when writing; skipped when reading
-    FlagPair, // sixteen one-byte flags as two packed bytes: elements 8..15 first, then 0..7
-    PulsePeriods, // sixteen 32-bit periods as two big-endian bytes each (bits 0..15 only)
-    Bytes, // raw bytes, zeros included
-    LowByte, // a 32-bit value as its low byte
-    FlagBit, // a one-byte flag as bit 0
-    FillFF, // 0xFF in every byte when writing; skipped when reading
-};
-
-// One run of a half image: `length` image bytes from `offset`, holding block bytes from `blockOffset` encoded as
-// `encoding` (for FlagPair and PulsePeriods, `length` is the image length: 2 and 32).
-struct PageEntry
-{
-    int chunk;
-    Half half;
-    int offset;
-    Encoding encoding;
-    int blockOffset;
-    int length;
-};
-
-// The fixed runs of chunks 0, 1 and 18..20 (the command-word chunks are described by CommandTableOffset).
-const PageEntry* PageMapBegin();
-const PageEntry* PageMapEnd();
-
-// Block offset of command-word table 0..3 (OutputOn, OutputOff, OutputToggle, OutputPulse).
-std::size_t CommandTableOffset(int table);
-
 // Writes byte 0 (the report ID, always 0) and byte 1 (the command); no other byte is touched.
 void FrameReport(TReport& report, uint8_t command);
 // As above, and byte 2 = the chunk number.
