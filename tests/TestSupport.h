@@ -38,10 +38,9 @@ inline QByteArray DefaultImage()
             put(656 + 256 * c + 16 * (n - 1), prefixes[c] + QByteArray::number(n));
         put(1680 + 4 * (n - 1), Hex("E8030000"));
     }
-    put(112, "This is a text message");
-    put(624, "QUILMOX");
-    put(1808, "Tarnvale");
-    put(1828, "Send");
+    for (const auto& [offset, text] :
+        { std::pair { 112, "This is a text message" }, { 624, "QUILMOX" }, { 1808, "Tarnvale" }, { 1828, "Send" } })
+        put(offset, text);
     return image;
 }
 

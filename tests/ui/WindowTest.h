@@ -52,8 +52,7 @@ inline QStringList Boxes()
 }
 inline QStringList Log(const TMainForm& form)
 {
-    const QString text = form.LogMemo->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    return form.LogMemo->toPlainText().split('\n', Qt::SkipEmptyParts);
 }
 
 inline bool Await(const std::function<bool()>& condition, int milliseconds = 5000)
