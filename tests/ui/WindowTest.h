@@ -16,9 +16,11 @@
 
 inline const QByteArray kNormalId = "HID\\VID_04D8&PID_F2C4&REV_000B";
 
-// Every window test is strict: a box no script answers is cancelled at once and fails the test in cleanup.
+// Every window test is strict: a box no script answers is cancelled at once and fails the test in cleanup. The
+// window's settings live in the tests' own location, never the user's.
 inline void StartStrict()
 {
+    QStandardPaths::setTestModeEnabled(true);
     ToolkitScript::Reset();
     ToolkitScript::SetStrict(true);
 }

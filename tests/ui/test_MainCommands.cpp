@@ -12,7 +12,6 @@ class TestMainCommands : public QObject
     QTemporaryDir dir;
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         StartStrict();
