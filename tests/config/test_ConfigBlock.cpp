@@ -57,7 +57,6 @@ private slots:
         WriteTextField(field, QStringLiteral("0123456789"));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(field), 8), QByteArray("01234567"));
         QCOMPARE(ReadTextField(reinterpret_cast<const uint8_t*>("01234567NO"), 8), QStringLiteral("01234567"));
-        QCOMPARE(ReadTextField(reinterpret_cast<const uint8_t*>("ab\0cd\0\0\0"), 8), QStringLiteral("ab"));
     }
 };
 

@@ -88,14 +88,11 @@ private slots:
         QCOMPARE(FormatHardwareId(0x04D8, ControllerProductId, 0x000B), kNormal); // as hidapi's IDs are written
     }
 
-    // A report travels whole both ways; a short input report leaves the rest of the one before in ReceiveBuffer.
+    // An input report arrives whole in ReceiveBuffer; a short one leaves the rest of the one before. (Output reports
+    // are checked whole against the golden write by the command line's tests.)
     void reportsTravelWhole()
     {
         Connect();
-        TReport report {};
-        report.back() = 0x5A;
-        link->SendReport(report);
-        QCOMPARE(emulator->outputLog.at(0), report);
         emulator->InjectReport(Pattern(kReportSize, 1));
         QTRY_COMPARE(seen.size(), 1);
         emulator->InjectReport(Pattern(10, 100));

@@ -187,7 +187,6 @@ private slots:
                         : start == 30 ? &TDeviceProtocol::StartRead
                         : start == 60 ? &TDeviceProtocol::StartSignalStrength
                                       : &TDeviceProtocol::StartIdentify))();
-            QCOMPARE(protocol.ProtocolState, start);
             Feed(protocol, reply);
             QCOMPARE(host.events, QStringList { "send S" } + events);
             QCOMPARE(protocol.ProtocolState, next);

@@ -9,6 +9,7 @@
 #include "ui/ToolkitServices.h"
 #include "ui/controls/CSpinEdit.h"
 #include "ui/controls/JvCheckBox.h"
+#include "ui/controls/LimitedEdit.h"
 #include "ui/controls/LimitedMemo.h"
 
 #include <QtTest>

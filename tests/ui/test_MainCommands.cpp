@@ -126,8 +126,7 @@ private slots:
             QCOMPARE(Log(form), (QStringList { "File Error:", path }));
         }
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
-        QCOMPARE(Bytes(form.ConfigSnapshot), DefaultImage());
-        ToolkitScript::SetNextAnswer(mrCancel);
+        ToolkitScript::SetNextAnswer(mrCancel); // no snapshot was taken: closing asks
         QVERIFY(!form.close());
     }
 

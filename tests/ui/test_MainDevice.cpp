@@ -97,6 +97,9 @@ private slots:
         QCOMPARE(Commands(bench.Controller.outputLog), "SASA");
         QTest::keyClick(&bench.Signal, Qt::Key_Escape);
         QVERIFY(bench.Signal.isHidden());
+        bench.Signal.show();
+        QTest::mouseClick(bench.Signal.CloseButton, Qt::LeftButton);
+        QVERIFY(bench.Signal.isHidden());
     }
 
     // No controller, one in program mode, one that runs another application: the box, and nothing else changes.

@@ -121,7 +121,6 @@ private slots:
         Set(form, "RequestStatusJvCheckBox", false);
         for (const char* name : { "OutputPulseEdit7", "OutputPulseCSpinEdit7", "RequestStatusEdit" })
             QVERIFY(!form.findChild<QWidget*>(name)->isEnabled());
-        QVERIFY(form.findChild<QWidget*>("OutputOnEdit16")->isEnabled());
         QCOMPARE(Value(form, "RequestStatusEdit").toString(), QString(17, 'x')); // disabled, the word stays
     }
 
@@ -145,6 +144,8 @@ private slots:
             }
         }
         form.LogMemo->appendPlainText("a line");
+        QTest::keyClicks(form.LogMemo, "typed"); // the log is read-only
+        QCOMPARE(Log(form), QStringList { "a line" });
         Click(form, "ClearButton");
         QVERIFY(Log(form).isEmpty());
     }
@@ -164,6 +165,13 @@ private slots:
             }
             QVERIFY(!names.contains(QString()));
             QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        }
+        // GroupBox1 ... GroupBox16 show these outputs, on the pages TabSheet3 and TabSheet4.
+        const int outputs[] = { 1, 2, 3, 4, 8, 7, 6, 5, 12, 11, 10, 9, 16, 15, 14, 13 };
+        for (int box = 1; box <= 16; ++box) {
+            auto* group = qobject_cast<QGroupBox*>(form.OutputEdits[0][outputs[box - 1] - 1]->parentWidget());
+            QCOMPARE(group->objectName() + ' ' + group->title() + ' ' + group->parentWidget()->objectName(),
+                QStringLiteral("GroupBox%1 Output %2 TabSheet%3").arg(box).arg(outputs[box - 1]).arg(box <= 8 ? 3 : 4));
         }
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.CheckGroupBoxes[0][4]);
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Invert input 5"));

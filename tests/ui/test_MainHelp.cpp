@@ -52,7 +52,6 @@ private slots:
         QTest::keyClick(&form, Qt::Key_F1);
         QCOMPARE(HelpWindows().size(), 1);
         THelpViewer* viewer = HelpWindows().first();
-        QVERIFY(!viewer->parentWidget());
         QVERIFY(viewer->Browser()->toPlainText().contains("16 digital inputs and 16 outputs"));
         QVERIFY(viewer->ShowTopic("/messages.htm"));
         viewer->hide();
