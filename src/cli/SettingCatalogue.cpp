@@ -14,9 +14,6 @@
 
 namespace {
 
-// The message keeps two zero bytes at its end, as the window collects it.
-constexpr int kMessageTextLimit = 509;
-
 struct Row
 {
     const char* name;

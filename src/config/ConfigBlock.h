@@ -11,6 +11,8 @@
 constexpr int kChannelCount = 16;    // inputs, and outputs: element n - 1 of an array belongs to number n
 constexpr int kCommandWordSize = 16; // one command-word entry
 constexpr int kConfigBlockSize = 1848;
+// The message field keeps its last two bytes zero: 509 bytes of text and the terminating zero byte.
+constexpr int kMessageTextLimit = 509;
 
 using TCommandWords = uint8_t[kChannelCount][kCommandWordSize];
 

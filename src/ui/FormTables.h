@@ -80,8 +80,6 @@ constexpr int kPulsePeriodMin = 10;
 constexpr int kPulsePeriodMax = 65000;
 constexpr int kInhibitInputMin = 0;
 constexpr int kInhibitInputMax = 16;
-// The message field keeps its last two bytes zero: 509 bytes of text and the terminating zero byte.
-constexpr int kMessageLimit = 509;
 
 // The one-line text edits of "Message Control", with their typing limits and fields.
 struct TTextEditRow

@@ -164,7 +164,7 @@ void TMainForm::BuildMessagePage(QWidget* page)
     for (const TLabelRow& row : kMessagePageLabels)
         labels.push_back(AddLabel(page, QString::fromLatin1(row.Name), QString::fromLatin1(row.Caption), row.Place));
 
-    SMSMessageMemo = Named(new TLimitedMemo(kMessageLimit, page), QStringLiteral("SMSMessageMemo"));
+    SMSMessageMemo = Named(new TLimitedMemo(kMessageTextLimit, page), QStringLiteral("SMSMessageMemo"));
     SMSMessageMemo->setGeometry(28, 32, 217, 97);
     Describe(SMSMessageMemo, "Message");
 

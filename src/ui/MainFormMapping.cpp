@@ -25,9 +25,9 @@ void TMainForm::CollectForm()
         WriteTextField(block + kTextEdits[t].Offset, kTextEdits[t].Width, TextEdits[t]->text());
 
     // The memo's lines are joined without separators; the field keeps room for the text's zero byte and one
-    // more zero, so a longer text keeps its first kMessageLimit bytes.
+    // more zero, so a longer text keeps its first kMessageTextLimit bytes.
     const QByteArray message = ToAnsi(SMSMessageMemo->Lines().join(QString()));
-    WriteFieldBytes(Config.SMSMessage, sizeof Config.SMSMessage, message.left(kMessageLimit));
+    WriteFieldBytes(Config.SMSMessage, sizeof Config.SMSMessage, message.left(kMessageTextLimit));
 
     Config.InhibitInput = InhibitInputCSpinEdit->Value();
 
