@@ -1,7 +1,8 @@
 #include "files/SettingsFile.h"
 
+#include "files/PlatformFiles.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstring>
@@ -19,11 +20,11 @@ QByteArray Header()
     return header;
 }
 
-// A path that names a pipe, a socket, a device or a folder, also through a symbolic link, which QFileInfo follows.
-bool IsSpecialFile(const QString& path, QString* errorText)
+// Refused before any open: opening a pipe no one writes to would block, and saving over a device or a folder
+// would write to the device or put a file in its place.
+bool RefuseSpecialFile(const QString& path, QString* errorText)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isFile())
+    if (!IsSpecialFile(path))
         return false;
     if (errorText)
         *errorText = QStringLiteral("not a regular file");
@@ -83,8 +84,7 @@ LoadOutcome ParseSettingsImage(const QByteArray& image, TConfigBlock& config)
 
 LoadOutcome LoadSettingsFile(const QString& path, TConfigBlock& config, QString* errorText)
 {
-    // Judged before the open, which would block on a pipe that no one writes to.
-    if (IsSpecialFile(path, errorText))
+    if (RefuseSpecialFile(path, errorText))
         return LoadOutcome::Error;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -107,7 +107,7 @@ LoadOutcome LoadSettingsFile(const QString& path, TConfigBlock& config, QString*
 bool SaveSettingsFile(const QString& path, const TConfigBlock& config, QString* errorText)
 {
     // QSaveFile itself writes through a symbolic link to a regular file.
-    if (IsSpecialFile(path, errorText))
+    if (RefuseSpecialFile(path, errorText))
         return false;
     QSaveFile file(path);
     const QByteArray header = Header();

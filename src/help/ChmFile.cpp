@@ -2,6 +2,8 @@
 // file before chmlib sees it; Load then reads every object once: a file that loads here can be shown in full.
 #include "help/ChmFile.h"
 
+#include "files/PlatformFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -160,7 +162,7 @@ bool TChmFile::Open(const QString& path)
     const auto layout = ReadLayout(path);
     if (!layout)
         return false;
-    m_handle = chm_open(QFile::encodeName(path).constData());
+    m_handle = chm_open(NarrowFilePath(path).constData());
     if (m_handle == nullptr)
         return false;
     m_path = path;

@@ -1,14 +1,13 @@
 // The command-line tool run in the test's process: the device commands against the emulated controller, through
 // the real link and reader thread, and the file commands in a temporary folder.
 #include "EmulatedController.h"
+#include "PlatformFiles.h"
 #include "TestSupport.h"
 #include "cli/CommandLine.h"
 #include "device/Transfer.h"
 #include "files/SettingsFile.h"
 
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -150,15 +149,13 @@ private slots:
 
     void failedSaveKeepsTheOldFile()
     {
-        // A file system that takes no more than 1000 bytes (a full disk): the save fails, the file stays whole.
+        // A full disk, or the file held by another program: the save fails, the file stays whole.
         emulator->AddDevice(kNormal);
-        rlimit saved {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const rlimit small { 1000, saved.rlim_max };
-        std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const int status = Run({ "read", "-o", "kept.dat", "--force" });
-        setrlimit(RLIMIT_FSIZE, &saved);
+        int status = 0;
+        {
+            const SaveBlocker blocker(QFileInfo("kept.dat").absoluteFilePath());
+            status = Run({ "read", "-o", "kept.dat", "--force" });
+        }
         QCOMPARE(status, 2);
         QVERIFY2(err.startsWith("kept.dat: Error Saving File. ("), qPrintable(err));
         QCOMPARE(ReadFile("kept.dat"), kOwnFile);

@@ -1,5 +1,6 @@
 // The settings file: its byte image, every refusal, and special files. (The command line's tests fill the disk
 // during a save and find the old file whole.)
+#include "PlatformFiles.h"
 #include "TestSupport.h"
 #include "files/SettingsFile.h"
 
@@ -57,20 +58,23 @@ private slots:
         }
     }
 
-    // A folder or a missing file is never read, and a save never puts a file in place of a folder; a symbolic link
-    // to a regular file is saved through. (The window's tests give pipes, and links to them, to Load and Save.)
+    // What the system calls special is never read and never replaced by a save; what only looks special is a file
+    // like any other (a symbolic link to a regular file is saved through). A missing file or folder is an error.
     void specialFiles()
     {
-        const QString target = dir.filePath("target.dat"), link = dir.filePath("link.dat");
-        QVERIFY(QFile::link(target, link));
         TConfigBlock config = Block(DefaultImage());
         QString reason;
-        QVERIFY(LoadSettingsFile(dir.path(), config, &reason) == LoadOutcome::Error && !reason.isEmpty());
+        for (const QString& path : SpecialPaths(dir.path())) {
+            QVERIFY2(LoadSettingsFile(path, config, &reason) == LoadOutcome::Error && !reason.isEmpty(), qPrintable(path));
+            QVERIFY2(!SaveSettingsFile(path, config, &reason) && !reason.isEmpty(), qPrintable(path));
+        }
         QVERIFY(LoadSettingsFile(dir.filePath("missing.dat"), config) == LoadOutcome::Error);
-        QVERIFY(!SaveSettingsFile(dir.path(), config, &reason) && !reason.isEmpty());
         QVERIFY(!SaveSettingsFile(dir.filePath("no/such/x.dat"), config));
-        QVERIFY(SaveSettingsFile(link, config) && QFileInfo(link).isSymLink());
-        QCOMPARE(ReadFile(target).mid(36), DefaultImage());
+        for (const auto& [path, target] : OrdinaryPaths(dir.path())) {
+            QVERIFY2(SaveSettingsFile(path, config), qPrintable(path));
+            QCOMPARE(ReadFile(target).mid(36), DefaultImage());
+            QVERIFY(LoadSettingsFile(path, config) == LoadOutcome::Loaded);
+        }
     }
 };
 

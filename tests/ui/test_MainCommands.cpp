@@ -1,9 +1,9 @@
 // The window's file commands and its close: the close question with each answer, load by the button, from the
 // command line and by a drop, with their boxes and log lines and refusals that change nothing, saves that fail,
 // the dialogs' remembered folder and the keys that run Save File and Load File.
+#include "PlatformFiles.h"
 #include "WindowTest.h"
 
-#include <sys/stat.h>
 #include <thread>
 
 class TestMainCommands : public QObject
@@ -48,7 +48,7 @@ private slots:
 
     void load_data()
     {
-        QTest::addColumn<QByteArray>("content"); // "fifo": a named pipe no one writes to
+        QTest::addColumn<QByteArray>("content"); // "special": a pipe no one writes to, or a device
         QTest::addColumn<QString>("box");
         const QByteArray header = Hex("01000000") + QByteArray("QUILMOX Parlowen").leftJustified(32, 0);
         for (const char* way : { "button", "command line", "drop" }) {
@@ -59,18 +59,17 @@ private slots:
         QTest::newRow("version 2") << Hex("02") + header.mid(1) + QByteArray(1848, 1)
                                    << "The file uses a later data format.\r\nCannot load";
         QTest::newRow("header only") << header << "Error Opening File.";
-        QTest::newRow("fifo") << QByteArray("fifo") << "Error Opening File.";
+        QTest::newRow("special") << QByteArray("special") << "Error Opening File.";
     }
     void load()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, box);
-        const QString way = QString(QTest::currentDataTag()).section(':', 0, 0), path = dir.filePath("load.dat");
-        QFile::remove(path);
+        const QString way = QString(QTest::currentDataTag()).section(':', 0, 0);
+        const QString path = content == "special" ? SpecialPaths(dir.path()).constFirst() : dir.filePath("load.dat");
         std::thread release;
-        if (content == "fifo") {
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-            // Should the load open the pipe, a writer comes after 1.1 s to release it, and the time check fails.
+        if (content == "special") {
+            // Should the load open a pipe, a writer comes after 1.1 s to release it, and the time check fails.
             release = std::thread([&] {
                 QThread::msleep(1100);
                 QFile(path).open(QIODevice::ReadWrite);
@@ -109,15 +108,13 @@ private slots:
         QCOMPARE(Log(form), loaded || box.startsWith("Error") ? log : QStringList());
     }
 
-    // A save that cannot be written, or would replace a pipe, reports it and takes no snapshot: closing still asks.
+    // A save that cannot be written, or would replace a pipe or a device, reports it and takes no snapshot: closing
+    // still asks.
     void failedSave()
     {
-        const QString fifo = dir.filePath("save-fifo.dat"), link = dir.filePath("to-fifo.dat");
-        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QVERIFY(QFile::link(fifo, link));
         TMainForm form;
         Set(form, "DeviceNameEdit", "Unsaved");
-        for (const QString& path : { dir.filePath("no/folder.dat"), fifo, link }) {
+        for (const QString& path : QStringList { dir.filePath("no/folder.dat") } + SpecialPaths(dir.path())) {
             ToolkitScript::SetNextFileName(path);
             ToolkitScript::SetNextAnswer(mrOk);
             form.LogMemo->clear();
@@ -125,7 +122,7 @@ private slots:
             QCOMPARE(Boxes().last(), QStringLiteral("Error Saving File."));
             QCOMPARE(Log(form), (QStringList { "File Error:", path }));
         }
-        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        QVERIFY(!QFileInfo(SpecialPaths(dir.path()).constFirst()).isFile());
         ToolkitScript::SetNextAnswer(mrCancel); // no snapshot was taken: closing asks
         QVERIFY(!form.close());
     }

@@ -1,0 +1,44 @@
+// Linux: pipes (also behind a link), a folder and a device node are special; a symbolic link to a regular file is
+// saved through. A save fails once the process may not make files larger than 1000 bytes (a full disk).
+#include "PlatformFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+QStringList SpecialPaths(const QString& dir)
+{
+    const QString fifo = QDir(dir).filePath("fifo.dat"), link = QDir(dir).filePath("to-fifo.dat");
+    if (!QFile::exists(fifo))
+        mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    if (!QFile::exists(link))
+        QFile::link(fifo, link);
+    return { fifo, link, dir, QStringLiteral("/dev/null") };
+}
+
+QList<OrdinaryPath> OrdinaryPaths(const QString& dir)
+{
+    const QString target = QDir(dir).filePath("target.dat"), link = QDir(dir).filePath("link.dat");
+    QFile::link(target, link);
+    return { { link, target }, { QDir(dir).filePath("NUL"), QDir(dir).filePath("NUL") } };
+}
+
+struct SaveBlocker::State
+{
+    rlimit saved {};
+};
+
+SaveBlocker::SaveBlocker(const QString&) : m_state(std::make_unique<State>())
+{
+    getrlimit(RLIMIT_FSIZE, &m_state->saved);
+    const rlimit small { 1000, m_state->saved.rlim_max };
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+}
+
+SaveBlocker::~SaveBlocker()
+{
+    setrlimit(RLIMIT_FSIZE, &m_state->saved);
+}
