@@ -28,7 +28,6 @@ foreach(dir IN LISTS PARLOWEN_WINDOWS_DLL_DIRS)
     string(REPLACE "/" "\\\\" dir "Z:${dir}")
     string(APPEND wine_path "${dir};")
 endforeach()
-string(REPLACE "/" "\\\\" wine_plugin_path "Z:${qt_plugin_dir}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${PROJECT_BINARY_DIR}/wine-run @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run)

@@ -44,3 +44,5 @@ while :; do
     done
     [ "$copied" -eq 0 ] && break
 done
+# The toolchain's DLLs keep their symbol tables (MinGW's C++ runtime alone is 23 MB with them); users need none.
+find "$out" \( -iname '*.dll' -o -iname '*.exe' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +

@@ -7,7 +7,9 @@
 # Usage: make-msi.sh DEPLOYED_DIR VERSION ICON OUTPUT.msi
 set -eu
 dir=$1 version=$2 icon=$3 output=$4
-wxs="$output.wxs"
+# wixl takes the files' places relative to the .wxs, which therefore lies beside the folder, with the icon.
+wxs="$(dirname "$dir")/parlowen.wxs"
+cp "$icon" "$(dirname "$dir")/parlowen.ico"
 # Stable identities: an upgrade finds the installed version by the upgrade code, and each component keeps its GUID
 # from one version to the next because it is derived from the file's place in the folder.
 upgrade_code=7C1D3F0A-52B4-4F6E-9A0B-6E3C2B8D4A11
@@ -15,10 +17,9 @@ guid() { printf 'parlowen:%s' "$1" | sha1sum | sed -E 's/^(.{8})(.{4}).(.{3}).(.
 id() { printf '%s' "$1" | sha1sum | cut -c1-16 | sed 's/^/f/'; }
 
 files_of() { # the components of one folder of the deployment, relative to $dir
-    for file in $(find "$dir/$1" -maxdepth 1 -type f | sort); do
-        rel=${file#"$dir"/}
-        printf '<Component Id="c%s" Guid="%s" Win64="yes"><File Id="%s" Source="%s" KeyPath="yes"/></Component>\n' \
-            "$(id "$rel")" "$(guid "$rel")" "$(id "$rel")" "$file"
+    for file in $(cd "$dir" && find "$1" -maxdepth 1 -type f | sed 's|^\./||' | sort); do
+        printf '<Component Id="c%s" Guid="%s" Win64="yes"><File Id="%s" Source="%s/%s" KeyPath="yes"/></Component>\n' \
+            "$(id "$file")" "$(guid "$file")" "$(id "$file")" "$(basename "$dir")" "$file"
     done
 }
 refs() { grep -o 'Component Id="[^"]*"' "$wxs.parts" | sed 's/Component Id=/<ComponentRef Id=/; s/$/\/>/'; }
@@ -46,12 +47,13 @@ cat >"$wxs" <<WXS
 <Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">
   <Product Id="*" Name="QUILMOX Parlowen" Version="$version.0" Manufacturer="QUILMOX" Language="1033"
            UpgradeCode="$upgrade_code">
-    <Package InstallerVersion="500" Compressed="yes" InstallScope="perMachine" Platform="x64"
+    <Package InstallerVersion="500" Compressed="yes"
              Description="QUILMOX Parlowen configuration tool" Manufacturer="QUILMOX"/>
     <Media Id="1" Cabinet="parlowen.cab" EmbedCab="yes"/>
     <MajorUpgrade DowngradeErrorMessage="A newer version of QUILMOX Parlowen is already installed."/>
-    <Icon Id="parlowen.ico" SourceFile="$icon"/>
+    <Icon Id="parlowen.ico" SourceFile="parlowen.ico"/>
     <Property Id="ARPPRODUCTICON" Value="parlowen.ico"/>
+    <Property Id="ALLUSERS" Value="1"/>
     <Directory Id="TARGETDIR" Name="SourceDir">
       <Directory Id="ProgramFiles64Folder">
 $(cat "$wxs.parts")
@@ -62,7 +64,7 @@ $(cat "$wxs.parts")
       <Component Id="StartMenuEntry" Guid="$(guid start-menu)" Win64="yes">
         <Shortcut Id="ParlowenShortcut" Name="QUILMOX Parlowen" Description="Configure a QUILMOX Parlowen controller"
                   Target="[INSTALLDIR]parlowen.exe" WorkingDirectory="INSTALLDIR" Icon="parlowen.ico"/>
-        <RegistryValue Root="HKCU" Key="Software\\QUILMOX\\parlowen\\Installer" Name="StartMenuEntry" Type="integer"
+        <RegistryValue Root="HKLM" Key="Software\\QUILMOX\\parlowen\\Installer" Name="StartMenuEntry" Type="integer"
                        Value="1" KeyPath="yes"/>
       </Component>
       <Component Id="OpenWith" Guid="$(guid open-with)" Win64="yes">
@@ -88,3 +90,4 @@ $(refs)
 WXS
 rm -f "$wxs.parts"
 wixl -a x64 -o "$output" "$wxs"
+rm -f "$wxs" "$(dirname "$dir")/parlowen.ico"

@@ -214,6 +214,9 @@ QString TChmFile::NormalisePath(const QString& objectPath)
     if (separator >= 0)
         path = path.mid(separator + 2);
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // One leading slash only: QDir::cleanPath keeps a leading "//" on Windows, where it begins a network path.
+    while (path.startsWith(QLatin1Char('/')))
+        path.remove(0, 1);
     if (path.isEmpty())
         return QString();
     return QDir::cleanPath(QLatin1Char('/') + path);

@@ -33,12 +33,14 @@ x86_64-w64-mingw32-objdump -p "$folder/parlowen-cli.exe" | grep -q 'Subsystem.*(
 # box that Load File gives for it.
 (cd "$scratch" && $wine "$folder/parlowen-cli.exe" defaults -o good.dat >/dev/null) || fail "parlowen-cli.exe defaults failed"
 printf 'not a settings file' >"$scratch/other.dat"
-window_run() { # $1: settings file; $2: what to wait for; prints the window's exit status
+window_run() { # $1: settings file; $2: what to wait for; the status is the window's
+    # A Wine session keeps the display it started with: wait for the last one to end first.
+    /usr/lib/wine/wineserver -w
     xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
-        wine=$1 exe=$2 file=$3 wanted=$4 shot=$5
+        wine=$0 exe=$1 file=$2 wanted=$3 shot=$4
         $wine "$exe" "$file" >/dev/null 2>&1 &
         pid=$!
-        for i in $(seq 1 60); do
+        for i in $(seq 1 240); do
             xdotool search --name "$wanted" >/dev/null 2>&1 && break
             sleep 0.5
         done
@@ -48,15 +50,16 @@ window_run() { # $1: settings file; $2: what to wait for; prints the window's ex
         $wine taskkill /IM parlowen.exe >/dev/null 2>&1
         for i in $(seq 1 30); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
         if kill -0 $pid 2>/dev/null; then $wine taskkill /F /IM parlowen.exe >/dev/null 2>&1; wait $pid; echo "closed by force" >&2; exit 91; fi
-        wait $pid' sh "$wine" "$folder/parlowen.exe" "$2" "$3" "$build/$4"
+        wait $pid' "$wine" "$folder/parlowen.exe" "$1" "$2" "$build/$3"
 }
-window_run good "Z:$scratch/good.dat" "Vesion: 1.01" windows-main.png || fail "the window did not come up and close cleanly"
+window_run "Z:$scratch/good.dat" "Vesion: 1.01" windows-main.png || fail "the window did not come up and close cleanly"
 status=0
-window_run other "Z:$scratch/other.dat" "^Error$" windows-refused.png 2>/dev/null || status=$?
+window_run "Z:$scratch/other.dat" "^Error$" windows-refused.png 2>/dev/null || status=$?
 [ "$status" -ne 90 ] || fail "a file of another kind named on the command line brought no box"
 [ -s "$build/windows-main.png" ] || fail "no screenshot of the window"
 
-# The installer, silently, as an administrator's deployment would run it.
+# The installer, silently, as an administrator's deployment would run it (in a Wine session without a display).
+/usr/lib/wine/wineserver -w
 $wine msiexec /i "Z:$build/$package.msi" /qn || fail "the MSI did not install"
 installed="$WINEPREFIX/drive_c/Program Files/QUILMOX Parlowen"
 [ -f "$installed/parlowen.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] || fail "nothing in Program Files"

@@ -18,10 +18,13 @@
 inline const QByteArray kNormalId = "HID\\VID_04D8&PID_F2C4&REV_000B";
 
 // Every window test is strict: a box no script answers is cancelled at once and fails the test in cleanup. The
-// window's settings live in the tests' own location, never the user's.
+// window's settings live in the tests' own location, never the user's: test mode on Linux, a key of the tests'
+// own in the registry on Windows, where settings need an organisation's name to be kept at all.
 inline void StartStrict()
 {
     QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("QUILMOX"));
+    QCoreApplication::setApplicationName(QStringLiteral("parlowen-tests"));
     ToolkitScript::Reset();
     ToolkitScript::SetStrict(true);
 }

@@ -147,7 +147,8 @@ private slots:
         const auto& asked = ToolkitScript::AskedDialogs();
         QCOMPARE(asked.size(), 3);
         QCOMPARE(asked[0].Directory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        QVERIFY(asked[1].Directory == dir.filePath("a") && asked[2].Directory == dir.filePath("a"));
+        QCOMPARE(asked[1].Directory, dir.filePath("a"));
+        QCOMPARE(asked[2].Directory, dir.filePath("a"));
         QVERIFY(asked[0].Kind == TFileDialogKind::Save && asked[1].Kind == TFileDialogKind::Open);
     }
 };
