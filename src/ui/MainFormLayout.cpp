@@ -288,4 +288,11 @@ void TMainForm::BuildButtonPanel()
         button->setAccessibleName(button->text());
         this->*row.Member = button;
     }
+    // "Compare With QUILMOX" is the longest caption; where the font is wider than Tahoma it would be cut, so its
+    // column grows to hold it, both buttons alike.
+    const int wanted = CompareButton->sizeHint().width();
+    if (wanted > CompareButton->width()) {
+        for (QPushButton* button : { SignalStrengthButton, CompareButton })
+            button->resize(wanted, button->height());
+    }
 }
