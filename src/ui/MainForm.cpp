@@ -36,7 +36,9 @@ TMainForm::TMainForm(QWidget* parent, HidPort* port)
         port = m_ownedPort.get();
     }
     m_link = std::make_unique<TDeviceLink>(*port, Protocol.ReceiveBuffer.data(), [this] {
+        m_inHandOver = true;
         Protocol.HandleInputReport();
+        m_inHandOver = false;
         if (Protocol.SerialNumber != m_historySerial && m_signalStrengthForm) {
             m_historySerial = Protocol.SerialNumber;
             m_signalStrengthForm->ClearHistory();

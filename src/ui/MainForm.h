@@ -180,6 +180,8 @@ private:
     TConfigBlock m_compareRead {};
     // A refresh's identity lines are not logged: the query that started refreshing logged them already.
     bool m_quietIdentity = false;
+    // A report is being handled; a box it shows holds the reader, so no answer could reach the window meanwhile.
+    bool m_inHandOver = false;
     int32_t m_historySerial = 0; // the controller whose values the signal history holds
     THelpSystem m_help;
     std::unique_ptr<HidPort> m_ownedPort;

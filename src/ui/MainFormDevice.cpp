@@ -96,8 +96,9 @@ void TMainForm::QuerySignalStrength(bool quietIdentity)
 
 bool TMainForm::LinkBusy() const
 {
-    // A signal query's answer still on its way would be taken as the next operation's identity reply.
-    return Protocol.OperationInProgress() || m_link->AwaitingAnswer();
+    // A signal query's answer still on its way would be taken as the next operation's identity reply; a query sent
+    // from within a box that holds the reader ("Read Complete") would wait for the box and then count as silent.
+    return Protocol.OperationInProgress() || m_link->AwaitingAnswer() || m_inHandOver;
 }
 
 void TMainForm::UpdateDeviceCommands()
