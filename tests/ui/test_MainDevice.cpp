@@ -261,6 +261,10 @@ private slots:
                 unplugged ? bench.Controller.UnplugAfter(answered) : bench.Controller.SilenceAfter(answered);
                 ToolkitScript::SetNextAnswer(mrOk);
                 Click(bench.Form, button);
+                if (!unplugged && button == "SignalStrengthButton") { // the query's answer is still awaited
+                    QVERIFY(Await([&] { return bench.Form.Protocol.ProtocolState == 61; }));
+                    QCOMPARE(DeviceCommands(bench), "busy");
+                }
                 QVERIFY(AwaitBoxes(1));
                 QCOMPARE(
                     Boxes(), QStringList { unplugged ? "QUILMOX was disconnected." : "QUILMOX stopped answering." });
