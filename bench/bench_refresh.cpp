@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPlainTextEdit>
-
 #include <cstdio>
 
 namespace {

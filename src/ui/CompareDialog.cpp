@@ -67,8 +67,8 @@ void TCompareDialog::ShowDifferences(const std::vector<SettingDifference>& diffe
     for (int row = 0; row < int(differences.size()); ++row) {
         const SettingDifference& difference = differences[std::size_t(row)];
         const Setting& setting = *difference.setting;
-        const QString cells[] = { setting.name, DisplayValue(setting, difference.first),
-            DisplayValue(setting, difference.second) };
+        const QString cells[]
+            = { setting.name, DisplayValue(setting, difference.first), DisplayValue(setting, difference.second) };
         for (int column = 0; column < 3; ++column)
             DifferencesTable->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

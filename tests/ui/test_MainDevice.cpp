@@ -129,9 +129,9 @@ private slots:
         // A flag, a command word and a pulse period on the form, the inhibit input in the controller, and the
         // message beyond its 256th byte, which never travels.
         bench.Controller.presetHalves[1] = Bytes(log[3]).mid(3).replace(37, 1, Hex("10"));
-        for (const auto& [control, value] : { std::pair<QString, QVariant> { "InvertInputsJvCheckBox1", true },
-                 { "OutputOnEdit16", "Lamp" }, { "OutputPulseCSpinEdit1", 65000 },
-                 { "SMSMessageMemo", QString(280, 'x') + 'y' } })
+        for (const auto& [control, value] :
+            { std::pair<QString, QVariant> { "InvertInputsJvCheckBox1", true }, { "OutputOnEdit16", "Lamp" },
+                { "OutputPulseCSpinEdit1", 65000 }, { "SMSMessageMemo", QString(280, 'x') + 'y' } })
             Set(bench.Form, control, value);
         TConfigBlock form {};
         bench.Form.CollectForm(form);
