@@ -40,6 +40,7 @@ void TSignalHistoryStrip::paintEvent(QPaintEvent*)
     }
     painter.setPen(QColor(Qt::gray));
     painter.drawRect(plot);
+    painter.drawText(plot.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("2 minutes"));
     if (samples.empty())
         return;
 
