@@ -96,9 +96,9 @@ private slots:
         QCOMPARE(DeviceCommands(bench), "offered"); // listening for values blocks nothing
         bench.Controller.InjectReport(Hex("0000FF")); // each further report sets the bar again; above 30 it is full
         QVERIFY(Await([&] { return bar->text() == "255" && bar->value() == 30; }));
-        bench.Controller.signalValue = 5;
+        bench.Controller.signalValue = 0;
         QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
-        QVERIFY(Await([&] { return bar->value() == 5; }));
+        QVERIFY(Await([&] { return bar->value() == 0 && bar->text() == "0"; }));
         QCOMPARE(Commands(bench.Controller.outputLog), "SASA");
         QTest::keyClick(&bench.Signal, Qt::Key_Escape);
         QVERIFY(bench.Signal.isHidden());
@@ -177,7 +177,8 @@ private slots:
         QCheckBox* keep = bench.Signal.KeepRefreshingCheckBox;
         QVERIFY(!bench.Signal.findChild<QWidget*>("SignalHistoryStrip")); // built when first shown
         Click(bench.Form, "SignalStrengthButton");
-        QVERIFY(!keep->isChecked() && bench.Signal.findChild<QWidget*>("SignalHistoryStrip"));
+        QWidget* strip = bench.Signal.findChild<QWidget*>("SignalHistoryStrip");
+        QVERIFY(!keep->isChecked() && strip && strip->accessibleDescription() == "No values yet");
         keep->click();
         QVERIFY(Await([&] { return Commands(log).count("SA") >= 5; }));
         QCOMPARE(Log(bench.Form).size(), 2);
@@ -188,6 +189,7 @@ private slots:
         QVERIFY(AwaitBoxes(1) && Await([&] { return Commands(log, before).count("SA") >= 2; }));
         QVERIFY2(Commands(log, before).startsWith(kWrite + "SA"), Commands(log, before));
         QVERIFY(bench.Signal.History().size() >= 6);
+        QCOMPARE(strip->accessibleDescription(), QStringLiteral("The last two minutes; latest value 12"));
 
         QTest::mouseClick(bench.Signal.CloseButton, Qt::LeftButton);
         QVERIFY(!keep->isChecked() && Await([&] { return !bench.Form.LinkBusy(); }));
