@@ -38,6 +38,7 @@ public:
     }
     void ShowInformation(const QString&) override { loop->exit(0); } // "Download Complete" / "Read Complete"
     void PresentConfig() override { }
+    void CompareReadComplete(const TConfigBlock&) override { }
     void ShowSignalStrength(int) override { }
 };
 

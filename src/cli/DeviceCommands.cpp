@@ -4,7 +4,6 @@
 #include "cli/FileCommands.h"
 #include "device/DeviceLink.h"
 #include "device/HidPort.h"
-#include "device/Transfer.h"
 
 #include <QFileInfo>
 
@@ -20,8 +19,8 @@ int ReadAndCompare(const CommandContext& context, ControllerSession& session, co
     const int status = session.Read(read);
     if (status != ExitStatus::Success)
         return status;
-    const int result = PrintDifferences(context, CompareSettings(TransferredBlock(config), TransferredBlock(read)),
-        QStringLiteral("the file"), QStringLiteral("the controller"));
+    const int result = PrintDifferences(
+        context, CompareTransferred(config, read), QStringLiteral("the file"), QStringLiteral("the controller"));
     if (result == ExitStatus::Success)
         context.Inform(QStringLiteral("The controller holds the file's settings."));
     return result;

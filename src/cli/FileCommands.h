@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/CommandContext.h"
-#include "cli/SettingCatalogue.h"
+#include "config/SettingCatalogue.h"
 #include "config/ConfigBlock.h"
 
 #include <QString>

@@ -44,6 +44,7 @@ int FixedChunk(int32_t writeState)
 TDeviceProtocol::TDeviceProtocol(TConfigBlock& config, ProtocolHost& host)
     : Config(config)
     , Host(host)
+    , ReadTarget(&config)
 {
 }
 
@@ -53,6 +54,13 @@ void TDeviceProtocol::StartWrite()
 }
 void TDeviceProtocol::StartRead()
 {
+    ReadTarget = &Config;
+    StartOperation(ProtocolStates::ReadIdentify);
+}
+
+void TDeviceProtocol::StartCompare(TConfigBlock& read)
+{
+    ReadTarget = &read;
     StartOperation(ProtocolStates::ReadIdentify);
 }
 void TDeviceProtocol::StartSignalStrength()
@@ -95,7 +103,7 @@ Operation TDeviceProtocol::CurrentOperation() const
     if (ProtocolState >= WriteIdentify && ProtocolState <= WriteLast)
         return Operation::Write;
     if (ProtocolState >= ReadIdentify && ProtocolState <= ReadLast)
-        return Operation::Read;
+        return ReadTarget == &Config ? Operation::Read : Operation::Compare;
     if (ProtocolState == SignalIdentify || ProtocolState == SignalReply)
         return Operation::Signal;
     return ProtocolState == IdentifyOnly ? Operation::Identify : Operation::None;
@@ -210,9 +218,13 @@ void TDeviceProtocol::ReadStep()
         ++ChunkNumber;
         EntryIndex = 0;
     }
-    DecodeHalf(Config, chunk, second ? Half::Second : Half::First, ReceiveBuffer.data() + kReadImageStart);
+    DecodeHalf(*ReadTarget, chunk, second ? Half::Second : Half::First, ReceiveBuffer.data() + kReadImageStart);
     if (state == ProtocolStates::ReadLast) {
         ProtocolState = ProtocolStates::Idle;
+        if (ReadTarget != &Config) {
+            Host.CompareReadComplete(*ReadTarget);
+            return;
+        }
         Host.PresentConfig();
         Host.ShowInformation(QStringLiteral("Read Complete"));
         return;
@@ -225,7 +237,7 @@ void TDeviceProtocol::ReadStep()
 
 void TDeviceProtocol::ReadCommandWords(int table, bool secondHalf)
 {
-    DecodeEntries(Config, table, EntryIndex, ReceiveBuffer.data() + kReadImageStart);
+    DecodeEntries(*ReadTarget, table, EntryIndex, ReceiveBuffer.data() + kReadImageStart);
     EntryIndex += kEntriesPerHalf;
     if (!secondHalf) {
         SendReadRequest(Command::ReadSecond);

@@ -20,6 +20,7 @@ public:
     virtual void ShowInformation(const QString& text) = 0; // modal information box (OK); returns when closed
     virtual void PresentConfig() = 0; // shows the working block on the form
     virtual void ShowSignalStrength(int value) = 0; // the signal strength window's bar
+    virtual void CompareReadComplete(const TConfigBlock& read) = 0; // a compare's read has ended with this block
 };
 
 // Protocol states: 0 idle; 1, 30, 60 waiting for the identity reply of a write, read or signal query; 2..21 the
@@ -39,7 +40,7 @@ constexpr int32_t IdentifyOnly = 70;
 } // namespace ProtocolStates
 
 // The operation a state belongs to.
-enum class Operation { None, Write, Read, Signal, Identify };
+enum class Operation { None, Write, Read, Signal, Identify, Compare };
 
 class TDeviceProtocol
 {
@@ -53,6 +54,10 @@ public:
     void StartSignalStrength();
     // The identity exchange alone: the reply is checked and logged, and nothing follows it.
     void StartIdentify();
+    // A read whose answers go into `read` rather than the working block, for comparing the controller with the
+    // form: the same reports as StartRead, and at the end the host gets the block instead of the form showing it.
+    // `read` must outlive the operation.
+    void StartCompare(TConfigBlock& read);
 
     // One protocol step for the report in ReceiveBuffer; the reader thread fills ReceiveBuffer just before.
     void HandleInputReport();
@@ -83,4 +88,5 @@ private:
 
     TConfigBlock& Config;
     ProtocolHost& Host;
+    TConfigBlock* ReadTarget; // the block the read sequence stores into
 };

@@ -36,13 +36,21 @@ TMainForm::TMainForm(QWidget* parent, HidPort* port)
         port = m_ownedPort.get();
     }
     m_link = std::make_unique<TDeviceLink>(*port, Protocol.ReceiveBuffer.data(), [this] {
+        m_inHandOver = true;
         Protocol.HandleInputReport();
+        m_inHandOver = false;
+        if (Protocol.SerialNumber != m_historySerial && m_signalStrengthForm) {
+            m_historySerial = Protocol.SerialNumber;
+            m_signalStrengthForm->ClearHistory();
+        }
         UpdateDeviceCommands();
     });
     connect(m_link.get(), &TDeviceLink::Lost, this, [this] {
         // An unplug while nothing is under way stays silent; the next command discovers again.
         const bool unfinished = Protocol.OperationInProgress() || m_link->AwaitingAnswer();
         m_link->Close();
+        if (m_signalStrengthForm)
+            m_signalStrengthForm->StopRefreshing();
         if (unfinished)
             EndUnfinishedOperation(QStringLiteral("QUILMOX was disconnected."));
     });
@@ -78,6 +86,7 @@ void TMainForm::ConnectHandlers()
     connect(WriteButton, &QPushButton::clicked, this, &TMainForm::WriteButtonClick);
     connect(ReadButton, &QPushButton::clicked, this, &TMainForm::ReadButtonClick);
     connect(SignalStrengthButton, &QPushButton::clicked, this, &TMainForm::SignalStrengthButtonClick);
+    connect(CompareButton, &QPushButton::clicked, this, &TMainForm::CompareButtonClick);
     connect(SaveButton, &QPushButton::clicked, this, &TMainForm::SaveButtonClick);
     connect(LoadButton, &QPushButton::clicked, this, &TMainForm::LoadButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, &TMainForm::HelpButtonClick);
@@ -109,8 +118,10 @@ void TMainForm::ConnectHandlers()
 void TMainForm::SetSignalStrengthForm(TSignalStrengthForm* form)
 {
     m_signalStrengthForm = form;
-    if (form)
+    if (form) {
         connect(form, &TSignalStrengthForm::refreshRequested, this, &TMainForm::RequestSignalStrength);
+        connect(form, &TSignalStrengthForm::refreshTick, this, &TMainForm::KeepRefreshingTick);
+    }
 }
 
 void TMainForm::SetDefaults()

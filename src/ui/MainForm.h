@@ -18,6 +18,7 @@ class QFrame;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class TCompareDialog;
 class TCSpinEdit;
 class TJvCheckBox;
 class TLimitedEdit;
@@ -46,6 +47,8 @@ public:
     void TakeSnapshot();
     bool ConfigChanged() const;
     void CollectForm();
+    // Collects into another block: what Compare holds against the controller, leaving Config as it is.
+    void CollectForm(TConfigBlock& into) const;
     void PresentConfig() override;
 
     // Settings files. LoadFile is Load File after its dialog: the same checks, boxes and log lines.
@@ -65,6 +68,7 @@ public:
     void WriteButtonClick();
     void ReadButtonClick();
     void SignalStrengthButtonClick();
+    void CompareButtonClick();
     void SaveButtonClick();
     void LoadButtonClick();
     void HelpButtonClick();
@@ -84,8 +88,13 @@ public:
     // The device link: discovery with its boxes, and the signal-strength request.
     ConnectResult ConnectDevice();
     void RequestSignalStrength();
-    // The device commands are offered only while no operation is in progress.
+    // Keep refreshing's tick: a signal query unless the link is busy; a busy tick is skipped, never queued.
+    void KeepRefreshingTick();
+    // The compare dialog's "Load Controller Settings": the block the compare read goes onto the form as a Read's.
+    void LoadControllerSettings();
+    // The device commands are offered only while no operation is in progress and no answer is on its way.
     void UpdateDeviceCommands();
+    bool LinkBusy() const;
 
     // The protocol's host.
     void SendReport(const TReport& report) override;
@@ -93,6 +102,7 @@ public:
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
     void ShowSignalStrength(int value) override;
+    void CompareReadComplete(const TConfigBlock& read) override;
 
     // Help.
     void InitHelp();
@@ -126,6 +136,7 @@ public:
     QPushButton* WriteButton = nullptr;
     QPushButton* ReadButton = nullptr;
     QPushButton* SignalStrengthButton = nullptr;
+    QPushButton* CompareButton = nullptr;
     QPushButton* SaveButton = nullptr;
     QPushButton* LoadButton = nullptr;
     QPushButton* HelpButton = nullptr;
@@ -157,8 +168,21 @@ private:
     void RememberFolderOf(const QString& fileName);
     // An operation that lost its controller ends at once: state 0, the box, and a log line naming it.
     void EndUnfinishedOperation(const QString& text);
+    void QuerySignalStrength(bool quietIdentity);
+    // The compare dialog, built when a compare first finds a difference.
+    TCompareDialog* CompareDialog();
 
     QPointer<TSignalStrengthForm> m_signalStrengthForm;
+    TCompareDialog* m_compareDialog = nullptr;
+    // Compare: the form as collected when it started, and the controller's block, read over a copy of Config so
+    // that loading it gives what a Read would have.
+    TConfigBlock m_compareForm {};
+    TConfigBlock m_compareRead {};
+    // A refresh's identity lines are not logged: the query that started refreshing logged them already.
+    bool m_quietIdentity = false;
+    // A report is being handled; a box it shows holds the reader, so no answer could reach the window meanwhile.
+    bool m_inHandOver = false;
+    int32_t m_historySerial = 0; // the controller whose values the signal history holds
     THelpSystem m_help;
     std::unique_ptr<HidPort> m_ownedPort;
     // Declared after the protocol: the link, whose reader hands reports to the protocol, goes first.

@@ -1,5 +1,7 @@
-// The main window's device commands: Write, Read and Get Signal Strength start the protocol once the controller is
-// found, one operation at a time; an operation that loses its controller ends with a box and a log line.
+// The main window's device commands: Write, Read, Get Signal Strength and Compare start the protocol once the
+// controller is found, one operation at a time; an operation that loses its controller ends with a box and a log
+// line. Keep refreshing's queries run between them.
+#include "ui/CompareDialog.h"
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"
 
@@ -32,17 +34,77 @@ void TMainForm::SignalStrengthButtonClick()
     RequestSignalStrength();
 }
 
+void TMainForm::CompareButtonClick()
+{
+    // Neither Config nor the snapshot changes: the form is collected into a block of the compare's own.
+    m_compareForm = Config;
+    CollectForm(m_compareForm);
+    m_compareRead = Config;
+    if (ConnectDevice() == ConnectResult::Ready)
+        Protocol.StartCompare(m_compareRead);
+    UpdateDeviceCommands();
+}
+
+void TMainForm::CompareReadComplete(const TConfigBlock& read)
+{
+    const std::vector<SettingDifference> differences = CompareTransferred(m_compareForm, read);
+    if (differences.empty()) {
+        Log(QStringLiteral("Compare complete: no differences"));
+        ShowInformation(QStringLiteral("QUILMOX holds the settings shown."));
+        return;
+    }
+    Log(QStringLiteral("Compare complete: %1 differences").arg(differences.size()));
+    CompareDialog()->ShowDifferences(differences);
+}
+
+TCompareDialog* TMainForm::CompareDialog()
+{
+    if (!m_compareDialog) {
+        m_compareDialog = new TCompareDialog(this);
+        connect(m_compareDialog, &TCompareDialog::loadRequested, this, &TMainForm::LoadControllerSettings);
+    }
+    return m_compareDialog;
+}
+
+void TMainForm::LoadControllerSettings()
+{
+    // As the end of a Read: presented, no snapshot taken, so closing asks about saving what came in.
+    Config = m_compareRead;
+    PresentConfig();
+    Log(QStringLiteral("Read Complete"));
+}
+
 void TMainForm::RequestSignalStrength()
 {
+    QuerySignalStrength(false);
+}
+
+void TMainForm::KeepRefreshingTick()
+{
+    if (LinkBusy())
+        return;
+    QuerySignalStrength(true);
+}
+
+void TMainForm::QuerySignalStrength(bool quietIdentity)
+{
+    m_quietIdentity = quietIdentity;
     if (ConnectDevice() == ConnectResult::Ready)
         Protocol.StartSignalStrength();
     UpdateDeviceCommands();
 }
 
+bool TMainForm::LinkBusy() const
+{
+    // A signal query's answer still on its way would be taken as the next operation's identity reply; a query sent
+    // from within a box that holds the reader ("Read Complete") would wait for the box and then count as silent.
+    return Protocol.OperationInProgress() || m_link->AwaitingAnswer() || m_inHandOver;
+}
+
 void TMainForm::UpdateDeviceCommands()
 {
-    const bool idle = !Protocol.OperationInProgress();
-    for (QPushButton* button : { WriteButton, ReadButton, SignalStrengthButton })
+    const bool idle = !LinkBusy();
+    for (QPushButton* button : { WriteButton, ReadButton, SignalStrengthButton, CompareButton })
         button->setEnabled(idle);
     if (m_signalStrengthForm)
         m_signalStrengthForm->RefreshButton->setEnabled(idle);
@@ -64,6 +126,8 @@ void TMainForm::EndUnfinishedOperation(const QString& text)
         Log(QStringLiteral("Write not completed."));
     else if (operation == Operation::Read)
         Log(QStringLiteral("Read not completed."));
+    else if (operation == Operation::Compare)
+        Log(QStringLiteral("Compare not completed."));
     else
         Log(QStringLiteral("Signal strength not completed."));
 }
@@ -85,11 +149,17 @@ void TMainForm::SendReport(const TReport& report)
 
 void TMainForm::AppendLog(const QString& line)
 {
+    // Every two seconds two identity lines would soon bury the log.
+    if (m_quietIdentity && Protocol.CurrentOperation() == Operation::Signal)
+        return;
     Log(line);
 }
 
 void TMainForm::ShowError(const QString& text)
 {
+    // Whatever failed, Keep refreshing stops first: its next tick would only bring the same box again.
+    if (m_signalStrengthForm)
+        m_signalStrengthForm->StopRefreshing();
     MessageDlg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
 }
 

@@ -65,6 +65,7 @@ const TPanelButtonRow kPanelButtons[] = {
     { "WriteButton", "Write To QUILMOX", { 32, 16 }, &TMainForm::WriteButton },
     { "HelpButton", "Help", { 648, 16 }, &TMainForm::HelpButton },
     { "SignalStrengthButton", "Get Signal Strength", { 216, 16 }, &TMainForm::SignalStrengthButton },
+    { "CompareButton", "Compare With QUILMOX", { 216, 56 }, &TMainForm::CompareButton },
 };
 
 template <typename T> T* Named(T* widget, const QString& name)
@@ -284,6 +285,14 @@ void TMainForm::BuildButtonPanel()
         auto* button = Named(new QPushButton(QString::fromLatin1(row.Caption), Panel1), QString::fromLatin1(row.Name));
         button->setGeometry(QRect(row.Place, QSize(113, 25)));
         button->setAutoDefault(false);
+        button->setAccessibleName(button->text());
         this->*row.Member = button;
+    }
+    // "Compare With QUILMOX" is the longest caption; where the font is wider than Tahoma it would be cut, so its
+    // column grows to hold it, both buttons alike.
+    const int wanted = CompareButton->sizeHint().width();
+    if (wanted > CompareButton->width()) {
+        for (QPushButton* button : { SignalStrengthButton, CompareButton })
+            button->resize(wanted, button->height());
     }
 }

@@ -20,26 +20,31 @@ uint8_t Flag(bool on)
 
 void TMainForm::CollectForm()
 {
-    uint8_t* block = BlockBytes(Config);
+    CollectForm(Config);
+}
+
+void TMainForm::CollectForm(TConfigBlock& into) const
+{
+    uint8_t* block = BlockBytes(into);
     for (int t = 0; t < kTextEditCount; ++t)
         WriteTextField(block + kTextEdits[t].Offset, kTextEdits[t].Width, TextEdits[t]->text());
 
     // The memo's lines are joined without separators; the field keeps room for the text's zero byte and one
     // more zero, so a longer text keeps its first kMessageTextLimit bytes.
     const QByteArray message = ToAnsi(SMSMessageMemo->Lines().join(QString()));
-    WriteFieldBytes(Config.SMSMessage, sizeof Config.SMSMessage, message.left(kMessageTextLimit));
+    WriteFieldBytes(into.SMSMessage, sizeof into.SMSMessage, message.left(kMessageTextLimit));
 
-    Config.InhibitInput = InhibitInputCSpinEdit->Value();
+    into.InhibitInput = InhibitInputCSpinEdit->Value();
 
     for (int g = 0; g < kCheckGroupCount; ++g) {
         if (g == InputActiveMessageGroup)
-            Config.RequestStatusEnabled = Flag(RequestStatusJvCheckBox->isChecked());
+            into.RequestStatusEnabled = Flag(RequestStatusJvCheckBox->isChecked());
         for (int i = 0; i < kChannelCount; ++i)
-            (Config.*kCheckGroups[g].Field)[i] = Flag(CheckGroupBoxes[g][i]->isChecked());
+            (into.*kCheckGroups[g].Field)[i] = Flag(CheckGroupBoxes[g][i]->isChecked());
     }
 
     for (int c = 0; c < kCommandCount; ++c) {
-        TCommandWords& words = Config.*kCommands[c].Words;
+        TCommandWords& words = into.*kCommands[c].Words;
         std::memset(words, 0, sizeof words);
         for (int i = 0; i < kChannelCount; ++i)
             WriteTextField(words[i], OutputEdits[c][i]->text());
@@ -47,10 +52,10 @@ void TMainForm::CollectForm()
     // An edit is enabled exactly while its Enabled box is checked, so its state is the flag.
     for (int c = 0; c < kCommandCount; ++c) {
         for (int i = 0; i < kChannelCount; ++i)
-            (Config.*kCommands[c].Enabled)[i] = Flag(OutputEdits[c][i]->isEnabled());
+            (into.*kCommands[c].Enabled)[i] = Flag(OutputEdits[c][i]->isEnabled());
     }
     for (int i = 0; i < kChannelCount; ++i)
-        Config.OutputPulsePeriod[i] = OutputPulseCSpinEdits[i]->Value();
+        into.OutputPulsePeriod[i] = OutputPulseCSpinEdits[i]->Value();
 }
 
 void TMainForm::PresentConfig()

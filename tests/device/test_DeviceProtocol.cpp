@@ -23,6 +23,7 @@ struct RecordingHost : ProtocolHost
     void ShowInformation(const QString& text) override { events.append("information " + text); }
     void PresentConfig() override { events.append("present"); }
     void ShowSignalStrength(int value) override { events.append(QStringLiteral("signal %1").arg(value)); }
+    void CompareReadComplete(const TConfigBlock& read) override { events.append("compared " + Bytes(read).toHex()); }
 };
 
 TReport Report(const QByteArray& bytes)
@@ -154,6 +155,15 @@ private slots:
             QCOMPARE(host.events.mid(host.events.size() - 2), (QStringList { "present", "information Read Complete" }));
             for (int i = 46; i < host.sent.size(); ++i)
                 QCOMPARE(host.sent[i].mid(3), host.sent[i - 1].mid(3)); // a read request sets bytes 0..2 only
+            // A compare sends the read's reports and hands over a block of its own; the working block stays.
+            const TConfigBlock read = config;
+            TConfigBlock compared = config = Block(destination);
+            protocol.StartCompare(compared);
+            QCOMPARE(protocol.CurrentOperation(), Operation::Compare);
+            Answer(protocol, host, halves);
+            QCOMPARE(host.sent.mid(88), host.sent.mid(45, 43));
+            QCOMPARE(host.events.last(), "compared " + Bytes(read).toHex());
+            QCOMPARE(Bytes(config), destination);
             protocol.StartRead();
             halves[1] = QByteArray(44, '\xFF') + Hex("FE"); // chunk 0, second half: the keyword's flag clear
             Answer(protocol, host, halves);

@@ -1,11 +1,15 @@
 // The window's device commands against the emulated controller through the real reader thread: one operation at a
-// time, a write of the edited form and a read that presents what arrived, the signal strength window, the refusals,
-// the endings when the controller is unplugged or falls silent, and a box that holds the reader.
+// time, a write of the edited form and a read that presents what arrived, a compare that changes nothing, the signal
+// strength window and Keep refreshing, the refusals, the endings when the controller is unplugged or falls silent,
+// and a box that holds the reader.
 #include "WindowTest.h"
+#include "ui/CompareDialog.h"
 
 namespace {
 
 const QByteArray kWrite = "SE" + QByteArray("dD").repeated(21) + "Z";
+const QByteArray kRead = "S" + QByteArray("rR").repeated(21);
+const QStringList kDeviceButtons { "WriteButton", "ReadButton", "SignalStrengthButton", "CompareButton" };
 
 QByteArray Commands(const std::vector<TReport>& log, std::size_t from = 0)
 {
@@ -15,13 +19,14 @@ QByteArray Commands(const std::vector<TReport>& log, std::size_t from = 0)
     return letters;
 }
 
-// "offered" or "busy" when the three buttons, Refresh and the cursor agree.
+// "offered" or "busy" when the four buttons, Refresh and the cursor agree.
 QString DeviceCommands(Bench& bench)
 {
     const bool offered = bench.Form.WriteButton->isEnabled();
-    const bool agree = bench.Form.ReadButton->isEnabled() == offered
-        && bench.Form.SignalStrengthButton->isEnabled() == offered && bench.Signal.RefreshButton->isEnabled() == offered
+    bool agree = bench.Signal.RefreshButton->isEnabled() == offered
         && (bench.Form.cursor().shape() == Qt::BusyCursor) == !offered;
+    for (const QString& button : kDeviceButtons)
+        agree = agree && bench.Form.findChild<QPushButton*>(button)->isEnabled() == offered;
     return !agree ? "mixed" : offered ? "offered" : "busy";
 }
 
@@ -49,7 +54,7 @@ private slots:
         ToolkitScript::SetNextAnswer(mrOk);
         Click(bench.Form, "WriteButton");
         QCOMPARE(DeviceCommands(bench), "busy");
-        for (const char* button : { "WriteButton", "ReadButton", "SignalStrengthButton" })
+        for (const QString& button : kDeviceButtons)
             Click(bench.Form, button);
         QVERIFY(AwaitBoxes(1));
         const auto& log = bench.Controller.outputLog;
@@ -71,7 +76,7 @@ private slots:
         QCOMPARE(DeviceCommands(bench), "busy");
         QVERIFY(AwaitBoxes(2));
         QCOMPARE(Boxes().last(), QStringLiteral("Read Complete"));
-        QCOMPARE(Commands(log, 45), "S" + QByteArray("rR").repeated(21));
+        QCOMPARE(Commands(log, 45), kRead);
         QCOMPARE(Bytes(bench.Form.Config).mid(48, 16), Hex("00000000000000000100000000000001"));
         QCOMPARE(Value(bench.Form, "InputActiveMessageJvCheckBox16"), QVariant(true));
         QCOMPARE(Value(bench.Form, "SMSMessageMemo"), QVariant(QString(300, 'x'))); // bytes 256 on stay as held
@@ -91,15 +96,126 @@ private slots:
         QCOMPARE(DeviceCommands(bench), "offered"); // listening for values blocks nothing
         bench.Controller.InjectReport(Hex("0000FF")); // each further report sets the bar again; above 30 it is full
         QVERIFY(Await([&] { return bar->text() == "255" && bar->value() == 30; }));
-        bench.Controller.signalValue = 5;
+        bench.Controller.signalValue = 0;
         QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
-        QVERIFY(Await([&] { return bar->value() == 5; }));
+        QVERIFY(Await([&] { return bar->value() == 0 && bar->text() == "0"; }));
         QCOMPARE(Commands(bench.Controller.outputLog), "SASA");
         QTest::keyClick(&bench.Signal, Qt::Key_Escape);
         QVERIFY(bench.Signal.isHidden());
         bench.Signal.show();
         QTest::mouseClick(bench.Signal.CloseButton, Qt::LeftButton);
         QVERIFY(bench.Signal.isHidden());
+    }
+
+    // Compare reads into a block of its own with a read's reports, lists what differs in what the transfer carries
+    // by the command line's names, and leaves the form, Config and the snapshot as they were; loading the
+    // controller's settings gives the block a Read gives.
+    void compare()
+    {
+        Bench bench;
+        const auto& log = bench.Controller.outputLog;
+        Set(bench.Form, "SMSMessageMemo", QString(300, 'x'));
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(bench.Form, "WriteButton");
+        QVERIFY(AwaitBoxes(1));
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(bench.Form, "CompareButton");
+        QCOMPARE(DeviceCommands(bench), "busy");
+        QVERIFY(AwaitBoxes(2));
+        QCOMPARE(Boxes().last(), QStringLiteral("QUILMOX holds the settings shown."));
+        QCOMPARE(Log(bench.Form).last(), QStringLiteral("Compare complete: no differences"));
+        QCOMPARE(Commands(log, 45), kRead);
+
+        // A flag, a command word and a pulse period on the form, the inhibit input in the controller, and the
+        // message beyond its 256th byte, which never travels.
+        bench.Controller.presetHalves[1] = Bytes(log[3]).mid(3).replace(37, 1, Hex("10"));
+        for (const auto& [control, value] :
+            { std::pair<QString, QVariant> { "InvertInputsJvCheckBox1", true }, { "OutputOnEdit16", "Lamp" },
+                { "OutputPulseCSpinEdit1", 65000 }, { "SMSMessageMemo", QString(280, 'x') + 'y' } })
+            Set(bench.Form, control, value);
+        TConfigBlock form {};
+        bench.Form.CollectForm(form);
+        const QByteArray config = Bytes(bench.Form.Config), snapshot = Bytes(bench.Form.ConfigSnapshot);
+        Click(bench.Form, "CompareButton");
+        TCompareDialog* dialog = nullptr;
+        QVERIFY(Await([&] { return (dialog = bench.Form.findChild<TCompareDialog*>()) && dialog->isVisible(); }));
+        QCOMPARE(dialog->TableText(),
+            "Setting\tForm\tQUILMOX\ninhibit_input\t0\t16\ninput1.invert\ton\toff\n"
+            "output1.pulse_period\t65000\t1000\noutput16.on.word\t\"Lamp\"\t\"IPOn16\"\n");
+        QCOMPARE(Log(bench.Form).last(), QStringLiteral("Compare complete: 4 differences"));
+        TConfigBlock after {};
+        bench.Form.CollectForm(after);
+        QCOMPARE(Bytes(after), Bytes(form));
+        QCOMPARE(Bytes(bench.Form.Config), config);
+        QCOMPARE(Bytes(bench.Form.ConfigSnapshot), snapshot);
+
+        dialog->LoadControllerButton->click();
+        QVERIFY(dialog->isHidden());
+        QCOMPARE(Log(bench.Form).last(), QStringLiteral("Read Complete"));
+        QCOMPARE(Value(bench.Form, "InhibitInputCSpinEdit"), QVariant(16));
+        const QByteArray loaded = Bytes(bench.Form.Config);
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(bench.Form, "ReadButton");
+        QVERIFY(AwaitBoxes(3));
+        QCOMPARE(Bytes(bench.Form.Config), loaded);
+        QCOMPARE(Bytes(bench.Form.ConfigSnapshot), snapshot);
+        for (int i = 0; i < 43; ++i) { // both compares sent exactly the reports of the read
+            QCOMPARE(Bytes(log[45 + i]), Bytes(log[131 + i]));
+            QCOMPARE(Bytes(log[88 + i]), Bytes(log[131 + i]));
+        }
+    }
+
+    // Keep refreshing asks at its interval while the window is shown and logs the identity once; a write runs
+    // between two queries with none among its reports; hiding, an unplug and "Cannot find QUILMOX" (one box) end
+    // it. The history keeps two minutes, survives hiding and starts again with another controller.
+    void keepRefreshing()
+    {
+        Bench bench;
+        const auto& log = bench.Controller.outputLog;
+        bench.Signal.SetRefreshInterval(50);
+        bench.Controller.signalValue = 12;
+        QCheckBox* keep = bench.Signal.KeepRefreshingCheckBox;
+        QVERIFY(!bench.Signal.findChild<QWidget*>("SignalHistoryStrip")); // built when first shown
+        Click(bench.Form, "SignalStrengthButton");
+        QWidget* strip = bench.Signal.findChild<QWidget*>("SignalHistoryStrip");
+        QVERIFY(!keep->isChecked() && strip && strip->accessibleDescription() == "No values yet");
+        keep->click();
+        QVERIFY(Await([&] { return Commands(log).count("SA") >= 5; }));
+        QCOMPARE(Log(bench.Form).size(), 2);
+        QVERIFY(Await([&] { return bench.Form.WriteButton->isEnabled(); }));
+        const std::size_t before = log.size();
+        ToolkitScript::SetNextAnswer(mrOk);
+        bench.Form.WriteButton->click();
+        QVERIFY(AwaitBoxes(1) && Await([&] { return Commands(log, before).count("SA") >= 2; }));
+        QVERIFY2(Commands(log, before).startsWith(kWrite + "SA"), Commands(log, before));
+        QVERIFY(bench.Signal.History().size() >= 6);
+        QCOMPARE(strip->accessibleDescription(), QStringLiteral("The last two minutes; latest value 12"));
+
+        QTest::mouseClick(bench.Signal.CloseButton, Qt::LeftButton);
+        QVERIFY(!keep->isChecked() && Await([&] { return !bench.Form.LinkBusy(); }));
+        const std::size_t held = bench.Signal.History().size();
+        Click(bench.Form, "SignalStrengthButton");
+        QVERIFY(Await([&] { return bench.Signal.History().size() == held + 1; }));
+        bench.Controller.identity.serialNumber = 7; // another controller: its values alone
+        QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
+        QVERIFY(Await([&] { return bench.Signal.History().size() == 1; }));
+
+        keep->click();
+        bench.Signal.SetRefreshInterval(60000); // no further tick before the unplug
+        QVERIFY(Await([&] { return !bench.Form.LinkBusy(); }));
+        bench.Controller.UnplugAfter(0);
+        QVERIFY(Await([&] { return !keep->isChecked(); }));
+        bench.Signal.SetRefreshInterval(5);
+        ToolkitScript::SetNextAnswer(mrOk);
+        keep->click();
+        QCOMPARE(Boxes(), (QStringList { "Download Complete", "Cannot find QUILMOX" }));
+        QVERIFY(!keep->isChecked());
+
+        qint64 now = 0;
+        bench.Signal.SetClock([&] { return now += 61000; });
+        for (int value : { 1, 2, 3 })
+            bench.Signal.ShowSignalStrength(value);
+        QCOMPARE(bench.Signal.History().front().value, 2); // 122 s before the last value: gone
     }
 
     // No controller, one in program mode, one that runs another application: the box, and nothing else changes.
@@ -110,7 +226,7 @@ private slots:
                   { "HID\\VID_04D8&PID_F2C4&REV_0001", 11, "QUILMOX is in Program Mode" },
                   { kNormalId, 12, "Application is not a QUILMOX Parlowen" } };
         for (const auto& [hardwareId, identityByte4, box] : rows) {
-            for (const QString button : { "WriteButton", "ReadButton", "SignalStrengthButton" }) {
+            for (const QString& button : kDeviceButtons) {
                 StartStrict();
                 Bench bench(hardwareId);
                 bench.Controller.identity.check[2] = uint8_t(identityByte4);
@@ -137,7 +253,8 @@ private slots:
         const std::tuple<QString, int, QString> rows[] = { { "WriteButton", 1, "Write not completed." },
             { "WriteButton", 22, "Write not completed." }, { "WriteButton", 44, "Write not completed." },
             { "ReadButton", 1, "Read not completed." }, { "ReadButton", 42, "Read not completed." },
-            { "SignalStrengthButton", 1, "Signal strength not completed." } };
+            { "SignalStrengthButton", 1, "Signal strength not completed." },
+            { "CompareButton", 1, "Compare not completed." }, { "CompareButton", 42, "Compare not completed." } };
         for (const bool unplugged : { true, false }) {
             for (const auto& [button, answered, line] : rows) {
                 StartStrict();
@@ -146,6 +263,10 @@ private slots:
                 unplugged ? bench.Controller.UnplugAfter(answered) : bench.Controller.SilenceAfter(answered);
                 ToolkitScript::SetNextAnswer(mrOk);
                 Click(bench.Form, button);
+                if (!unplugged && button == "SignalStrengthButton") { // the query's answer is still awaited
+                    QVERIFY(Await([&] { return bench.Form.Protocol.ProtocolState == 61; }));
+                    QCOMPARE(DeviceCommands(bench), "busy");
+                }
                 QVERIFY(AwaitBoxes(1));
                 QCOMPARE(
                     Boxes(), QStringList { unplugged ? "QUILMOX was disconnected." : "QUILMOX stopped answering." });
@@ -167,35 +288,40 @@ private slots:
         }
     }
 
-    // A real "Download Complete" box holds the reader in its hand-over: a report that arrives meanwhile waits until
-    // the box is closed, and is then dropped in the idle state.
+    // A real "Read Complete" box holds the reader in its hand-over: a report that arrives meanwhile waits until
+    // the box is closed, and is then dropped in the idle state. Keep refreshing sends nothing meanwhile.
     void boxHoldsTheReader()
     {
         ToolkitScript::SetStrict(false);
         Bench bench;
+        const auto& log = bench.Controller.outputLog;
         bench.Form.show();
-        int stateInBox = -1, pendingInBox = -1;
+        bench.Signal.show();
+        bench.Signal.SetRefreshInterval(20);
+        int stateInBox = -1, pendingInBox = -1, sentInBox = -1;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || stateInBox >= 0)
                 return;
+            const int sent = int(log.size());
             bench.Controller.InjectReport(Hex("000000010B"));
             Await([] { return false; }, 100);
             stateInBox = bench.Form.Protocol.ProtocolState;
             pendingInBox = bench.Controller.PendingInputs();
+            sentInBox = int(log.size()) - sent;
             box->button(QMessageBox::Ok)->click();
         });
+        bench.Signal.KeepRefreshingCheckBox->click();
+        QVERIFY(Await([&] { return bench.Form.ReadButton->isEnabled(); }));
         poll.start(5);
-        Click(bench.Form, "WriteButton");
-        QVERIFY(Await([&] {
-            return stateInBox >= 0 && bench.Controller.PendingInputs() == 0 && bench.Form.WriteButton->isEnabled();
-        }));
-        QCOMPARE(stateInBox, 21);
+        bench.Form.ReadButton->click();
+        QVERIFY(Await([&] { return stateInBox >= 0 && bench.Controller.PendingInputs() == 0; }));
+        QCOMPARE(stateInBox, 0);
         QCOMPARE(pendingInBox, 1);
-        QCOMPARE(bench.Form.Protocol.ProtocolState, 0);
-        QCOMPARE(int(bench.Controller.outputLog.size()), 45);
-        QCOMPARE(Log(bench.Form).size(), 3);
+        QCOMPARE(sentInBox, 0);
+        QVERIFY(Commands(log).contains("A" + kRead));
+        QCOMPARE(Log(bench.Form).size(), 2);
     }
 };
 

@@ -166,6 +166,7 @@ private slots:
             QVERIFY(!names.contains(QString()));
             QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
         }
+        QCOMPARE(form.SignalStrengthButton->nextInFocusChain(), form.CompareButton); // the panel's last
         // GroupBox1 ... GroupBox16 show these outputs, on the pages TabSheet3 and TabSheet4.
         const int outputs[] = { 1, 2, 3, 4, 8, 7, 6, 5, 12, 11, 10, 9, 16, 15, 14, 13 };
         for (int box = 1; box <= 16; ++box) {

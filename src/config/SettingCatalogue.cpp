@@ -1,8 +1,9 @@
 // The catalogue is built from one table: a row names a single setting, or with a %1 in its name a setting of every
 // input or output, stepping `stride` bytes from one number to the next.
-#include "cli/SettingCatalogue.h"
+#include "config/SettingCatalogue.h"
 
 #include "config/AnsiText.h"
+#include "device/Transfer.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -227,4 +228,9 @@ std::vector<SettingDifference> CompareSettings(const TConfigBlock& first, const 
             differences.push_back({ &setting, a, b });
     }
     return differences;
+}
+
+std::vector<SettingDifference> CompareTransferred(const TConfigBlock& first, const TConfigBlock& second)
+{
+    return CompareSettings(TransferredBlock(first), TransferredBlock(second));
 }

@@ -1,6 +1,7 @@
-// Every setting of the configuration block under one name, for showing, comparing and importing settings. The
-// names are the keys of the tool's JSON document: texts are JSON strings, flags booleans, numbers integers, and the
-// three padding bytes a hexadecimal string, so that a settings file survives a trip through JSON byte for byte.
+// Every setting of the configuration block under one name, for showing, comparing and importing settings, in the
+// window and on the command line alike. The names are the keys of the tool's JSON document: texts are JSON strings,
+// flags booleans, numbers integers, and the three padding bytes a hexadecimal string, so that a settings file
+// survives a trip through JSON byte for byte.
 #pragma once
 
 #include "config/ConfigBlock.h"
@@ -44,3 +45,6 @@ struct SettingDifference
 // The settings whose values differ, in catalogue order. Bytes that belong to no value (after a text's zero byte)
 // are not compared.
 std::vector<SettingDifference> CompareSettings(const TConfigBlock& first, const TConfigBlock& second);
+// As above, in what the transfer carries of each block: flags as on or off, pulse periods in 16 and the inhibit
+// input in 8 bits, the first 256 bytes of the message. How a block is compared with a controller's.
+std::vector<SettingDifference> CompareTransferred(const TConfigBlock& first, const TConfigBlock& second);
