@@ -84,14 +84,14 @@ private slots:
     {
         Bench bench;
         bench.Form.show();
-        bench.Controller.signalValue = 23;
+        bench.Controller.signalValues = { 23 };
         QProgressBar* bar = bench.Signal.SignalStrenthAdvSmoothProgressBar;
         Click(bench.Form, "SignalStrengthButton");
         QVERIFY(Await([&] { return bar->text() == "23" && QApplication::activeWindow() == &bench.Signal; }));
         QCOMPARE(DeviceCommands(bench), "offered"); // listening for values blocks nothing
         bench.Controller.InjectReport(Hex("0000FF")); // each further report sets the bar again; above 30 it is full
         QVERIFY(Await([&] { return bar->text() == "255" && bar->value() == 30; }));
-        bench.Controller.signalValue = 5;
+        bench.Controller.signalValues = { 5 };
         QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
         QVERIFY(Await([&] { return bar->value() == 5; }));
         QCOMPARE(Commands(bench.Controller.outputLog), "SASA");

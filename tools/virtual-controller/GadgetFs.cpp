@@ -1,0 +1,253 @@
+// gadgetfs: writing the descriptors to the controller file binds the gadget (the host sees a device arrive);
+// SET_CONFIGURATION arrives as an event, after which the endpoints are configured and served by a second thread
+// while this one goes on answering control requests. Closing the controller file takes the device off the bus.
+#include "GadgetFs.h"
+
+#include <QDir>
+#include <QThread>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/usb/ch9.h>
+#include <linux/usb/gadgetfs.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+constexpr int kPacket = kReportSize - 1; // the 64 report bytes; the wire carries no report ID
+constexpr uint8_t kEndpointIn = 0x81, kEndpointOut = 0x02;
+
+// Vendor page, one 64-byte input and one 64-byte output report, no report IDs.
+const uint8_t kReportDescriptor[] = { 0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, // vendor page, application
+    0x09, 0x02, 0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08, 0x95, kPacket, 0x81, 0x02, // 64 input bytes
+    0x09, 0x03, 0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08, 0x95, kPacket, 0x91, 0x02, // 64 output bytes
+    0xC0 };
+
+QByteArray HidDescriptor()
+{
+    const uint8_t d[] = { 9, 0x21, 0x11, 0x01, 0, 1, 0x22, sizeof kReportDescriptor, 0 };
+    return QByteArray(reinterpret_cast<const char*>(d), sizeof d);
+}
+
+QByteArray Endpoint(uint8_t address)
+{
+    const uint8_t d[] = { USB_DT_ENDPOINT_SIZE, USB_DT_ENDPOINT, address, USB_ENDPOINT_XFER_INT, kPacket, 0, 1 };
+    return QByteArray(reinterpret_cast<const char*>(d), sizeof d);
+}
+
+// Tag 0, the full-speed configuration (no high-speed one: the controller is a full-speed device), the device.
+QByteArray DeviceConfiguration(const UsbIdentity& usb)
+{
+    const QByteArray tail = HidDescriptor() + Endpoint(kEndpointIn) + Endpoint(kEndpointOut);
+    const int total = USB_DT_CONFIG_SIZE + USB_DT_INTERFACE_SIZE + tail.size();
+    const uint8_t config[] = { USB_DT_CONFIG_SIZE, USB_DT_CONFIG, uint8_t(total), 0, 1, 1, 0, 0x80, 50 };
+    const uint8_t interface[] = { USB_DT_INTERFACE_SIZE, USB_DT_INTERFACE, 0, 0, 2, USB_CLASS_HID, 0, 0, 0 };
+    const uint8_t device[] = { USB_DT_DEVICE_SIZE, USB_DT_DEVICE, 0x00, 0x02, 0, 0, 0, 64, 0xD8, 0x04,
+        uint8_t(usb.productId), uint8_t(usb.productId >> 8), uint8_t(usb.revision), uint8_t(usb.revision >> 8), 0, 0,
+        0, 1 };
+    QByteArray all(4, '\0');
+    all += QByteArray(reinterpret_cast<const char*>(config), sizeof config);
+    all += QByteArray(reinterpret_cast<const char*>(interface), sizeof interface) + tail;
+    return all + QByteArray(reinterpret_cast<const char*>(device), sizeof device);
+}
+
+int OpenEndpoint(const QByteArray& path, uint8_t address)
+{
+    const int fd = open(path.constData(), O_RDWR);
+    if (fd < 0)
+        return -1;
+    const QByteArray config = QByteArray("\x01\0\0\0", 4) + Endpoint(address);
+    if (write(fd, config.constData(), config.size()) != config.size()) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The endpoints of one configured session and the thread that serves them.
+struct Session
+{
+    int in = -1, out = -1;
+    std::thread thread;
+    std::atomic<bool> unplug { false };
+
+    ~Session() { End(); }
+    void End()
+    {
+        // Closing the files makes a read that waits on them fail, which ends the thread.
+        if (in >= 0)
+            close(in);
+        if (out >= 0)
+            close(out);
+        if (thread.joinable())
+            thread.join();
+        in = out = -1;
+    }
+};
+
+void Reply(int fd, const void* data, int length, int wanted)
+{
+    if (write(fd, data, std::min(length, wanted)) < 0)
+        std::fprintf(stderr, "control answer failed: %s\n", std::strerror(errno));
+}
+
+} // namespace
+
+bool VirtualController::Handle(const uint8_t* bytes, int length, QByteArray& answer, bool& answered)
+{
+    TReport report {};
+    std::memcpy(report.data() + 1, bytes, std::min(length, kPacket));
+    for (int i = 1; i < kReportSize; ++i)
+        std::fprintf(log, i == 1 ? "%02X" : " %02X", report[i]);
+    std::fputc('\n', log);
+    std::fflush(log);
+    const ControllerModel::Reply reply = model.Receive(report);
+    answered = reply.answered;
+    answer = reply.answer.mid(1);
+    return !reply.unplug;
+}
+
+int VirtualController::ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdentity& usb, int replugMs)
+{
+    const QStringList controllers = QDir(QString::fromLocal8Bit(gadgetDir)).entryList({ "*udc*" }, QDir::Files | QDir::System);
+    if (controllers.isEmpty()) {
+        std::fprintf(stderr, "no USB device controller in %s (is gadgetfs mounted on dummy_hcd?)\n",
+            gadgetDir.constData());
+        return 1;
+    }
+    const QByteArray ep0Path = gadgetDir + '/' + controllers.first().toLocal8Bit();
+    for (;;) {
+        const int ep0 = open(ep0Path.constData(), O_RDWR);
+        const QByteArray descriptors = DeviceConfiguration(usb);
+        if (ep0 < 0 || write(ep0, descriptors.constData(), descriptors.size()) != descriptors.size()) {
+            std::fprintf(stderr, "%s: cannot set up the gadget: %s\n", ep0Path.constData(), std::strerror(errno));
+            return 1;
+        }
+        std::fprintf(stderr, "plugged in: 04D8:%04X revision %04X\n", usb.productId, usb.revision);
+        int wake[2];
+        if (pipe(wake) != 0)
+            return 1;
+        Session session;
+        bool plugged = true;
+        while (plugged) {
+            pollfd fds[2] = { { ep0, POLLIN, 0 }, { wake[0], POLLIN, 0 } };
+            if (poll(fds, 2, -1) < 0 && errno != EINTR)
+                break;
+            if (fds[1].revents) {
+                plugged = false; // the model left the bus
+                break;
+            }
+            if (!(fds[0].revents & POLLIN))
+                continue;
+            usb_gadgetfs_event events[5];
+            const ssize_t got = read(ep0, events, sizeof events);
+            if (got < 0) {
+                if (errno == EAGAIN || errno == EINTR)
+                    continue;
+                std::fprintf(stderr, "gadget events: %s\n", std::strerror(errno));
+                return 1;
+            }
+            for (int i = 0; i < int(got / sizeof events[0]); ++i) {
+                const usb_gadgetfs_event& event = events[i];
+                if (event.type == GADGETFS_DISCONNECT) {
+                    session.End();
+                    continue;
+                }
+                if (event.type != GADGETFS_SETUP)
+                    continue;
+                const usb_ctrlrequest& setup = event.u.setup;
+                if (std::getenv("PARLOWEN_VC_TRACE"))
+                    std::fprintf(stderr, "setup %02X %02X %04X %04X %d\n", setup.bRequestType, setup.bRequest,
+                        setup.wValue, setup.wIndex, setup.wLength);
+                const int wanted = setup.wLength;
+                const int type = setup.wValue >> 8;
+                if (setup.bRequestType == (USB_DIR_IN | USB_RECIP_INTERFACE)
+                    && setup.bRequest == USB_REQ_GET_DESCRIPTOR && (type == 0x22 || type == 0x21)) {
+                    const QByteArray hid = HidDescriptor();
+                    if (type == 0x22)
+                        Reply(ep0, kReportDescriptor, sizeof kReportDescriptor, wanted);
+                    else
+                        Reply(ep0, hid.constData(), hid.size(), wanted);
+                } else if (setup.bRequestType == USB_TYPE_STANDARD && setup.bRequest == USB_REQ_SET_CONFIGURATION) {
+                    session.End();
+                    if (setup.wValue != 0) {
+                        session.in = OpenEndpoint(gadgetDir + "/ep1in-bulk", kEndpointIn);
+                        session.out = OpenEndpoint(gadgetDir + "/ep2out-bulk", kEndpointOut);
+                        if (session.in < 0 || session.out < 0)
+                            std::fprintf(stderr, "cannot configure the endpoints: %s\n", std::strerror(errno));
+                        else
+                            session.thread = std::thread([this, &session, wakeFd = wake[1]] {
+                                uint8_t buffer[kPacket];
+                                for (;;) {
+                                    const ssize_t count = read(session.out, buffer, sizeof buffer);
+                                    if (count <= 0)
+                                        return;
+                                    QByteArray answer;
+                                    bool answered = false;
+                                    const bool stays = Handle(buffer, int(count), answer, answered);
+                                    // A synchronous write returns once the host has taken the report, so the
+                                    // answer is on the host before the device leaves.
+                                    if (answered && write(session.in, answer.constData(), kPacket) != kPacket)
+                                        return;
+                                    if (!stays) {
+                                        session.unplug = true;
+                                        (void)!write(wakeFd, "u", 1);
+                                        return;
+                                    }
+                                }
+                            });
+                    }
+                    (void)!read(ep0, nullptr, 0); // status stage
+                } else if ((setup.bRequestType & USB_DIR_IN) == 0
+                    && (setup.bRequest == USB_REQ_SET_INTERFACE || setup.bRequestType == (USB_TYPE_CLASS | USB_RECIP_INTERFACE))) {
+                    (void)!read(ep0, nullptr, 0); // SET_IDLE and the like: accepted, nothing to do
+                } else if (setup.bRequestType & USB_DIR_IN) {
+                    (void)!read(ep0, nullptr, 0); // a read in the IN direction stalls
+                } else {
+                    (void)!write(ep0, nullptr, 0); // a write in the OUT direction stalls
+                }
+            }
+        }
+        session.End();
+        close(wake[0]);
+        close(wake[1]);
+        close(ep0);
+        std::fprintf(stderr, "unplugged\n");
+        if (replugMs < 0)
+            return 0;
+        QThread::msleep(replugMs);
+        model.SilenceAfter(-1);
+    }
+}
+
+int VirtualController::ServeHidg(const QByteArray& device)
+{
+    const int fd = open(device.constData(), O_RDWR);
+    if (fd < 0) {
+        std::fprintf(stderr, "%s: %s\n", device.constData(), std::strerror(errno));
+        return 1;
+    }
+    uint8_t buffer[kPacket];
+    for (;;) {
+        const ssize_t count = read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        QByteArray answer;
+        bool answered = false;
+        const bool stays = Handle(buffer, int(count), answer, answered);
+        if (answered && write(fd, answer.constData(), kPacket) != kPacket)
+            break;
+        if (!stays)
+            break;
+    }
+    close(fd);
+    return 0;
+}
