@@ -4,6 +4,7 @@
 #include "GadgetFs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QThread>
 
 #include <cerrno>
@@ -13,6 +14,8 @@
 #include <linux/usb/ch9.h>
 #include <linux/usb/gadgetfs.h>
 #include <poll.h>
+#include <csignal>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -70,26 +73,25 @@ int OpenEndpoint(const QByteArray& path, uint8_t address)
     return fd;
 }
 
-// The endpoints of one configured session and the thread that serves them.
-struct Session
-{
-    int in = -1, out = -1;
-    std::thread thread;
-    std::atomic<bool> unplug { false };
+void Interrupted(int) { }
 
-    ~Session() { End(); }
-    void End()
-    {
-        // Closing the files makes a read that waits on them fail, which ends the thread.
-        if (in >= 0)
-            close(in);
-        if (out >= 0)
-            close(out);
-        if (thread.joinable())
-            thread.join();
-        in = out = -1;
-    }
-};
+
+// SIGINT and SIGTERM become readable on a descriptor, so that the loops end cleanly and take the device away.
+int StopSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    return signalfd(-1, &set, SFD_CLOEXEC);
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
 
 void Reply(int fd, const void* data, int length, int wanted)
 {
@@ -98,6 +100,55 @@ void Reply(int fd, const void* data, int length, int wanted)
 }
 
 } // namespace
+
+// The endpoints of one configured session and the thread that serves them.
+struct Session
+{
+    int in = -1, out = -1;
+    std::thread thread;
+    std::atomic<bool> ending { false }, ended { false };
+
+    ~Session() { End(); }
+    void End()
+    {
+        // Closing a file does not wake a read that waits on it; a signal without SA_RESTART does, and the thread
+        // sees `ending` before it reads again.
+        ending = true;
+        while (thread.joinable() && !ended) {
+            pthread_kill(thread.native_handle(), SIGUSR1);
+            QThread::msleep(5);
+        }
+        if (thread.joinable())
+            thread.join();
+        if (in >= 0)
+            close(in);
+        if (out >= 0)
+            close(out);
+        in = out = -1;
+        ending = ended = false;
+    }
+};
+
+void VirtualController::Serve(Session& session, int wakeFd)
+{
+    uint8_t buffer[kPacket];
+    while (!session.ending) {
+        const ssize_t count = read(session.out, buffer, sizeof buffer);
+        if (count <= 0)
+            return;
+        QByteArray answer;
+        bool answered = false;
+        const bool stays = Handle(buffer, int(count), answer, answered);
+        // A synchronous write returns once the host has taken the report, so the answer is on the host before the
+        // device leaves.
+        if (answered && write(session.in, answer.constData(), kPacket) != kPacket)
+            return;
+        if (!stays) {
+            (void)!write(wakeFd, "u", 1);
+            return;
+        }
+    }
+}
 
 bool VirtualController::Handle(const uint8_t* bytes, int length, QByteArray& answer, bool& answered)
 {
@@ -122,7 +173,12 @@ int VirtualController::ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdent
         return 1;
     }
     const QByteArray ep0Path = gadgetDir + '/' + controllers.first().toLocal8Bit();
-    for (;;) {
+    const int stop = StopSignals();
+    struct sigaction interrupt {};
+    interrupt.sa_handler = Interrupted; // no SA_RESTART: a read waiting on an endpoint returns EINTR
+    sigaction(SIGUSR1, &interrupt, nullptr);
+    bool stopped = false;
+    while (!stopped) {
         const int ep0 = open(ep0Path.constData(), O_RDWR);
         const QByteArray descriptors = DeviceConfiguration(usb);
         if (ep0 < 0 || write(ep0, descriptors.constData(), descriptors.size()) != descriptors.size()) {
@@ -136,11 +192,12 @@ int VirtualController::ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdent
         Session session;
         bool plugged = true;
         while (plugged) {
-            pollfd fds[2] = { { ep0, POLLIN, 0 }, { wake[0], POLLIN, 0 } };
-            if (poll(fds, 2, -1) < 0 && errno != EINTR)
+            pollfd fds[3] = { { ep0, POLLIN, 0 }, { wake[0], POLLIN, 0 }, { stop, POLLIN, 0 } };
+            if (poll(fds, 3, -1) < 0 && errno != EINTR)
                 break;
-            if (fds[1].revents) {
-                plugged = false; // the model left the bus
+            stopped = fds[2].revents != 0;
+            if (fds[1].revents || stopped) {
+                plugged = false; // the model left the bus, or the program is stopped
                 break;
             }
             if (!(fds[0].revents & POLLIN))
@@ -183,24 +240,8 @@ int VirtualController::ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdent
                             std::fprintf(stderr, "cannot configure the endpoints: %s\n", std::strerror(errno));
                         else
                             session.thread = std::thread([this, &session, wakeFd = wake[1]] {
-                                uint8_t buffer[kPacket];
-                                for (;;) {
-                                    const ssize_t count = read(session.out, buffer, sizeof buffer);
-                                    if (count <= 0)
-                                        return;
-                                    QByteArray answer;
-                                    bool answered = false;
-                                    const bool stays = Handle(buffer, int(count), answer, answered);
-                                    // A synchronous write returns once the host has taken the report, so the
-                                    // answer is on the host before the device leaves.
-                                    if (answered && write(session.in, answer.constData(), kPacket) != kPacket)
-                                        return;
-                                    if (!stays) {
-                                        session.unplug = true;
-                                        (void)!write(wakeFd, "u", 1);
-                                        return;
-                                    }
-                                }
+                                Serve(session, wakeFd);
+                                session.ended = true;
                             });
                     }
                     (void)!read(ep0, nullptr, 0); // status stage
@@ -219,11 +260,12 @@ int VirtualController::ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdent
         close(wake[1]);
         close(ep0);
         std::fprintf(stderr, "unplugged\n");
-        if (replugMs < 0)
-            return 0;
+        if (replugMs < 0 || stopped)
+            break;
         QThread::msleep(replugMs);
         model.SilenceAfter(-1);
     }
+    return 0;
 }
 
 int VirtualController::ServeHidg(const QByteArray& device)
@@ -233,21 +275,63 @@ int VirtualController::ServeHidg(const QByteArray& device)
         std::fprintf(stderr, "%s: %s\n", device.constData(), std::strerror(errno));
         return 1;
     }
+    const int status = ServeHidgFd(fd);
+    close(fd);
+    return status;
+}
+
+int VirtualController::ServeHidgFd(int fd)
+{
+    const int stop = StopSignals();
     uint8_t buffer[kPacket];
     for (;;) {
-        const ssize_t count = read(fd, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
+        pollfd fds[2] = { { fd, POLLIN, 0 }, { stop, POLLIN, 0 } };
+        if (poll(fds, 2, -1) < 0 && errno != EINTR)
+            return 1;
+        if (fds[1].revents)
+            return 0;
+        if (!(fds[0].revents & POLLIN))
             continue;
+        const ssize_t count = read(fd, buffer, sizeof buffer);
         if (count <= 0)
-            break;
+            return count < 0 && errno != EINTR ? 1 : 0;
         QByteArray answer;
         bool answered = false;
         const bool stays = Handle(buffer, int(count), answer, answered);
-        if (answered && write(fd, answer.constData(), kPacket) != kPacket)
-            break;
-        if (!stays)
-            break;
+        if ((answered && write(fd, answer.constData(), kPacket) != kPacket) || !stays)
+            return 0;
     }
-    close(fd);
-    return 0;
+}
+
+int VirtualController::ServeConfigFs(const QByteArray& udc, const UsbIdentity& usb)
+{
+    const QString gadget = QStringLiteral("/sys/kernel/config/usb_gadget/parlowen-%1").arg(getpid());
+    const QString function = gadget + "/functions/hid.usb0", config = gadget + "/configs/c.1";
+    auto hex = [](int value) { return "0x" + QByteArray::number(value, 16); };
+    const bool made = QDir().mkpath(function) && QDir().mkpath(config)
+        && WriteFile(gadget + "/idVendor", "0x04d8") && WriteFile(gadget + "/idProduct", hex(usb.productId))
+        && WriteFile(gadget + "/bcdDevice", hex(usb.revision)) && WriteFile(function + "/protocol", "0")
+        && WriteFile(function + "/subclass", "0") && WriteFile(function + "/report_length", QByteArray::number(kPacket))
+        && WriteFile(function + "/report_desc",
+            QByteArray(reinterpret_cast<const char*>(kReportDescriptor), sizeof kReportDescriptor))
+        && symlink(qPrintable(function), qPrintable(config + "/hid.usb0")) == 0 && WriteFile(gadget + "/UDC", udc);
+    int status = 1;
+    QFile dev(function + "/dev");
+    const QByteArray number = dev.open(QIODevice::ReadOnly) ? dev.readAll().trimmed() : QByteArray();
+    QFile uevent("/sys/dev/char/" + QString::fromLatin1(number) + "/uevent");
+    QByteArray node;
+    for (const QByteArray& line : uevent.open(QIODevice::ReadOnly) ? uevent.readAll().split('\n') : QList<QByteArray>())
+        node = line.startsWith("DEVNAME=") ? "/dev/" + line.mid(8) : node;
+    if (!made || node.isEmpty())
+        std::fprintf(stderr, "cannot set up the configfs gadget on %s: %s\n", udc.constData(), std::strerror(errno));
+    else {
+        std::fprintf(stderr, "plugged in: 04D8:%04X revision %04X at %s\n", usb.productId, usb.revision,
+            node.constData());
+        status = ServeHidg(node);
+    }
+    WriteFile(gadget + "/UDC", "\n");
+    unlink(qPrintable(config + "/hid.usb0"));
+    for (const QString& dir : { config, function, gadget })
+        rmdir(qPrintable(dir));
+    return status;
 }

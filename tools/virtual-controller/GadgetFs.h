@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdio>
 
+struct Session;
+
 struct UsbIdentity
 {
     uint16_t productId = 0xF2C4;
@@ -29,11 +31,17 @@ public:
     // Returns a process exit status; failures are reported on the error stream.
     int ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdentity& usb, int replugMs);
     int ServeHidg(const QByteArray& device);
+    // Creates a configfs gadget with one HID function on the named device controller (its bcdDevice must be
+    // binary-coded decimal), serves it, and removes it again when stopped.
+    int ServeConfigFs(const QByteArray& udc, const UsbIdentity& usb);
 
     // Answers one output report's 64 bytes; false once the controller is to leave the bus.
     bool Handle(const uint8_t* report, int length, QByteArray& answer, bool& answered);
 
 private:
+    int ServeHidgFd(int fd);
+    void Serve(Session& session, int wakeFd);
+
     ControllerModel& model;
     std::FILE* log;
 };

@@ -34,6 +34,10 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     const QCommandLineOption gadget("gadget", "gadgetfs mount point (default /dev/gadget).", "dir", "/dev/gadget");
     const QCommandLineOption hidg("hidg", "serve a configfs HID function's device (e.g. /dev/hidg0) instead.", "dev");
+    const QCommandLineOption configfs("configfs",
+        "make a configfs HID gadget on this device controller (e.g. dummy_udc.1) and serve it instead; the revision "
+        "must then be binary-coded decimal.",
+        "udc");
     const QCommandLineOption product("product", "USB product ID, hexadecimal (default F2C4).", "hex", "F2C4");
     const QCommandLineOption revision("revision", "bcdDevice, hexadecimal: 000B normal, 0001 program mode.", "hex",
         "000B");
@@ -50,7 +54,7 @@ int main(int argc, char** argv)
     const QCommandLineOption logFile("log", "where the received reports go, one hex line each (default stderr).",
         "file");
     parser.addOptions(
-        { gadget, hidg, product, revision, version, serial, check, settings, signal, silent, unplug, replug, logFile });
+        { gadget, hidg, configfs, product, revision, version, serial, check, settings, signal, silent, unplug, replug, logFile });
     parser.process(app);
 
     ControllerModel model;
@@ -90,6 +94,8 @@ int main(int argc, char** argv)
         return 2;
     }
     VirtualController controller(model, log);
+    if (parser.isSet(configfs))
+        return controller.ServeConfigFs(parser.value(configfs).toLocal8Bit(), usb);
     if (parser.isSet(hidg))
         return controller.ServeHidg(parser.value(hidg).toLocal8Bit());
     return controller.ServeGadgetFs(parser.value(gadget).toLocal8Bit(), usb, replugMs);

@@ -1,0 +1,129 @@
+#!/bin/bash
+# The checks over the real USB stack, run as root inside the guest (tools/usb-guest/run-guest) in a writable work
+# folder: parlowen-cli and the window through hidapi, hidraw and usbhid against parlowen-virtual-controller on
+# dummy_hcd, and the udev rule under the system's udevd. Every check runs; each failure is named; the status is
+# the count of failures.
+# Usage: usb-checks.sh BUILD SOURCE
+build="$1" source="$2"
+cli="$build/bin/parlowen-cli" vc="$build/bin/parlowen-virtual-controller"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+mkfifo /tmp/tick && exec 9<>/tmp/tick
+pause() { read -r -t "$1" -u 9; }
+now() { echo "${EPOCHREALTIME/./}"; } # microseconds
+hidraws() { local n=(/sys/class/hidraw/hidraw*); [ -e "${n[0]}" ] && echo "${#n[@]}" || echo 0; }
+await_hidraws() { # COUNT: until that many hidraw nodes are present and settled, at most 10 s
+    local i
+    for ((i = 0; i < 200; i++)); do [ "$(hidraws)" = "$1" ] && udevadm settle -t 5 && return 0; pause 0.05; done
+    fail "expected $1 hidraw nodes, found $(hidraws)"
+}
+start() { # NAME OPTIONS...: a virtual controller on gadgetfs, its reports in NAME.log
+    local name="$1"; shift
+    "$vc" --log "$name.log" "$@" 2> "$name.err" &
+    eval "pid_$name=$!"
+}
+stop() { # NAME
+    local pid="pid_$1"
+    kill "${!pid}" 2> /dev/null; wait "${!pid}" 2> /dev/null
+}
+run() { # EXPECTED-STATUS COMMAND...: out and err keep what it printed
+    timeout 30 "$cli" "$@" > out 2> err
+    local status=$?
+    [ "$status" = "$expected" ] || fail "parlowen-cli $*: status $status, not $expected; $(tail -n 2 err)"
+}
+expect() { expected="$1"; shift; run "$@"; }
+has() { grep -qF -- "$2" "$1" || fail "$1 lacks \"$2\": $(tail -n 2 "$1")"; }
+wire() { # LOG FIRST-LINE EXPECTED-FILE: 45 write reports from that line on
+    tail -n "+$2" "$1" | head -n 45 | cmp -s - "$3" || fail "the wire of $3 differs from what $1 received"
+}
+
+/lib/systemd/systemd-udevd --daemon 2> /dev/null || fail "udevd did not start"
+mkdir -p /run/udev/rules.d && cp "$source/packaging/70-quilmox-parlowen.rules" /run/udev/rules.d/
+udevadm control --reload
+"$build/tests/usb/usb_fixtures" . || fail "usb_fixtures"
+cut -c4- "$source/tests/data/write_default_block.hex" | cmp -s - defaults.wire || fail "defaults.wire is not the golden write"
+started=$(now)
+
+# Two controllers at once: the gadgetfs one at 000B and a configfs HID function at 0010 on the second bus.
+"$vc" --configfs dummy_udc.1 --revision 0010 --log second.log 2> second.err & pid_second=$!
+start first --version-text "Parlowen 2.7" --serial 4242 --signal 12,45
+await_hidraws 2
+echo "usb: controllers ready $(( ($(now) - started) / 1000 )) ms after the checks started"
+node_on() { # BUS: the hidraw node of the device on that USB bus
+    local n
+    for n in /sys/class/hidraw/hidraw*; do [[ "$(readlink -f "$n")" == */$1/* ]] && echo "/dev/${n##*/}"; done
+}
+first=$(node_on usb1) second=$(node_on usb2)
+expect 0 list
+has out "$first	000B	normal"
+has out "$second	0010	normal"
+for node in "$first" "$second"; do
+    udevadm info --query=property "$node" | grep -q '^TAGS=.*:uaccess:' || fail "$node has no uaccess tag"
+done
+expect 0 info --device "$second"
+[ "$(wc -l < second.log)" = 1 ] && [ ! -s first.log ] || fail "--device $second did not reach that controller alone"
+expect 0 info
+has out "version: Parlowen 2.7"
+has out "serial number: 4242"
+expect 0 signal; has out 12
+expect 0 signal; has out 45
+for file in defaults random longest; do
+    from=$(($(wc -l < first.log) + 1))
+    expect 0 write "$file.dat" --verify
+    has err "The controller holds the file's settings."
+    wire first.log "$from" "$file.wire"
+    [ "$(tail -n "+$((from + 45))" first.log | cut -c1-2 | tr -d '\n')" = "53$(printf '7252%.0s' {1..21})" ] \
+        || fail "the verifying read of $file.dat is not S and 21 rR pairs"
+    if [ "$file" != longest ]; then # the longest message's bytes from 256 on never travel
+        expect 0 read -o "$file.read" && cmp -s "$file.dat" "$file.read" || fail "read -o did not give $file.dat back"
+    fi
+done
+stop first
+kill "$pid_second"; wait "$pid_second"
+await_hidraws 0
+
+# Program mode: refused with nothing sent; another revision with the right identity goes on; a wrong identity not.
+start mode --revision 0001; await_hidraws 1
+expect 0 list; has out "	0001	program mode"
+expect 3 info; has err "QUILMOX is in Program Mode"
+[ ! -s mode.log ] || fail "a report was sent to a controller in program mode"
+stop mode; await_hidraws 0
+start other --revision 0102; await_hidraws 1
+expect 0 info; has out "serial number: 16909060"
+stop other; await_hidraws 0
+start wrong --identity-check 0,1,12; await_hidraws 1
+expect 4 info; has err "Application is not a QUILMOX Parlowen"
+stop wrong; await_hidraws 0
+
+# Unplugged after report 17 of a write: reported at once; once it is back, the next write runs whole.
+start unplug --unplug-after 17 --replug-after 500; await_hidraws 1
+begun=$(now)
+expect 4 write defaults.dat
+echo "usb: the unplug was reported after $(( ($(now) - begun) / 1000 )) ms"
+has err "the controller was unplugged after report 17 of 45"
+[ $(( $(now) - begun )) -lt 3000000 ] || fail "the unplug took 3 s or more to show"
+await_hidraws 1
+expect 0 write defaults.dat
+stop unplug; await_hidraws 0
+start silent --silent-after 1; await_hidraws 1
+expect 4 write defaults.dat --timeout 1; has err "the controller stopped answering after report 2 of 45"
+stop silent; await_hidraws 0
+
+# The window over the same stack.
+start window --signal 23; await_hidraws 1
+QT_QPA_PLATFORM=offscreen timeout 60 "$build/tests/usb/test_UsbWindow" writeReadSignal > window.out 2>&1 \
+    || fail "the window's write, read and signal: $(grep -E 'FAIL|Loc' window.out)"
+stop window; await_hidraws 0
+start window --unplug-after 17 --replug-after 500; await_hidraws 1
+QT_QPA_PLATFORM=offscreen timeout 60 "$build/tests/usb/test_UsbWindow" unplugDuringWrite > window.out 2>&1 \
+    || fail "the window's unplugged write: $(grep -E 'FAIL|Loc' window.out)"
+stop window; await_hidraws 0
+
+# Another product of the same vendor: neither the tool's nor the rule's.
+start stranger --product F2C5; await_hidraws 1
+udevadm info --query=property /dev/hidraw* | grep -q '^TAGS=.*:uaccess:' && fail "another product got the uaccess tag"
+expect 3 list; has err "Cannot find QUILMOX"
+stop stranger
+
+echo "usb: checks took $(( ($(now) - started) / 1000 )) ms, $failures failed"
+exit "$failures"
