@@ -40,7 +40,31 @@ wire() { # LOG FIRST-LINE EXPECTED-FILE: 45 write reports from that line on
 /lib/systemd/systemd-udevd --daemon 2> /dev/null || fail "udevd did not start"
 mkdir -p /run/udev/rules.d && cp "$source/packaging/70-quilmox-parlowen.rules" /run/udev/rules.d/
 udevadm control --reload
-"$build/tests/usb/usb_fixtures" . || fail "usb_fixtures"
+# The files, made by the tool from the defaults' JSON: a random one (its message short enough to travel whole, so
+# that a read gives it back byte for byte) and one with every text at the longest that import takes (which it
+# names when given too long a text); and the wire a write of each must give, the defaults' being the golden one.
+"$cli" defaults -o defaults.dat && "$cli" show --json defaults.dat > defaults.json || fail "the defaults' JSON"
+sed 's/": "[^"]*"/": "'"$(printf 'x%.0s' {1..600})"'"/' defaults.json > probe.json
+"$cli" import probe.json -o probe.dat 2> limits
+for mode in random longest; do
+    awk -v mode="$mode" 'BEGIN { srand(15); chars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 .,:;!?-+*/#()" }
+        FNR == NR { if (split($0, q, "\"") >= 3 && match($0, /longer than [0-9]+ bytes/)) longest[q[2]] = substr($0, RSTART + 12, RLENGTH - 18) + 0; next }
+        !match($0, /^ *"[^"]+": /) { print; next }
+        {
+            head = substr($0, 1, RLENGTH); value = substr($0, RLENGTH + 1); comma = value ~ /,$/ ? "," : ""
+            sub(/,$/, "", value); split(head, q, "\""); key = q[2]
+            if (value == "true" || value == "false") value = mode == "longest" || rand() < 0.5 ? "true" : "false"
+            else if (value ~ /^[0-9]+$/) value = key == "inhibit_input" ? int(rand() * 17) : 10 + int(rand() * 64991)
+            else if (key in longest) {
+                n = mode == "longest" ? longest[key] : int(rand() * ((key == "message" ? 250 : longest[key]) + 1))
+                for (value = ""; length(value) < n;) value = value substr(chars, 1 + int(rand() * length(chars)), 1)
+                value = "\"" value "\""
+            }
+            print head value comma
+        }' limits defaults.json > "$mode.json"
+    "$cli" import "$mode.json" -o "$mode.dat" || fail "import $mode.json"
+done
+for file in defaults random longest; do "$vc" --expected-write "$file.dat" > "$file.wire" || fail "$file.wire"; done
 cut -c4- "$source/tests/data/write_default_block.hex" | cmp -s - defaults.wire || fail "defaults.wire is not the golden write"
 started=$(now)
 

@@ -2,6 +2,7 @@
 // system's whole USB and HID stack without a controller. Run as root with dummy_hcd and gadgetfs loaded (see
 // scripts/virtual-controller). Every output report it receives is written, as hex, to the log.
 #include "ControllerModel.h"
+#include "ExpectedWrite.h"
 #include "GadgetFs.h"
 #include "files/SettingsFile.h"
 
@@ -51,12 +52,24 @@ int main(int argc, char** argv)
     const QCommandLineOption unplug("unplug-after", "leave the bus after answering report N.", "n");
     const QCommandLineOption replug("replug-after", "come back this many ms after leaving (default never).", "ms",
         "-1");
+    const QCommandLineOption expected("expected-write",
+        "print the reports a write of this settings file sends, as the log shows them, and exit.", "file");
     const QCommandLineOption logFile("log", "where the received reports go, one hex line each (default stderr).",
         "file");
     parser.addOptions(
-        { gadget, hidg, configfs, product, revision, version, serial, check, settings, signal, silent, unplug, replug, logFile });
+        { expected, gadget, hidg, configfs, product, revision, version, serial, check, settings, signal, silent, unplug, replug, logFile });
     parser.process(app);
 
+    if (parser.isSet(expected)) {
+        TConfigBlock config {};
+        QString error;
+        if (LoadSettingsFile(parser.value(expected), config, &error) != LoadOutcome::Loaded) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(parser.value(expected)), qPrintable(error));
+            return 2;
+        }
+        const QByteArray wire = ExpectedWrite(config);
+        return std::fwrite(wire.constData(), 1, wire.size(), stdout) == std::size_t(wire.size()) ? 0 : 1;
+    }
     ControllerModel model;
     UsbIdentity usb;
     bool ok = true, okProduct = true, okRevision = true, okSerial = true;
