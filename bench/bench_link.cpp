@@ -17,7 +17,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <thread>
 #include <cstdio>
 #include <vector>
 
@@ -32,12 +34,14 @@ double Now()
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// The emulated controller, noting when the first report is written.
+// The emulated controller behind handles that hold each answer back until 1 ms after its report was written (the
+// last stretch waited out exactly: a sleep may overrun by the system's timer slack), and note the first write.
 class TimedPort : public HidPort
 {
 public:
     EmulatedController controller;
     double firstWrite = 0;
+    std::atomic<double> lastWrite { 0 };
 
     std::vector<HidInterfaceInfo> Enumerate() override { return controller.Enumerate(); }
     std::unique_ptr<HidDevice> Open(const QByteArray& path, HidAccess access) override
@@ -45,21 +49,31 @@ public:
         struct Timed : HidDevice
         {
             std::unique_ptr<HidDevice> inner;
-            double& first;
-            Timed(std::unique_ptr<HidDevice> inner, double& first)
+            TimedPort& port;
+            Timed(std::unique_ptr<HidDevice> inner, TimedPort& port)
                 : inner(std::move(inner))
-                , first(first)
+                , port(port)
             {
             }
-            int Read(uint8_t* report, int timeoutMs) override { return inner->Read(report, timeoutMs); }
+            int Read(uint8_t* report, int timeoutMs) override
+            {
+                const int count = inner->Read(report, timeoutMs);
+                const double due = port.lastWrite + kAnswerMs;
+                if (count > 0 && due - Now() > 0.2)
+                    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(due - Now() - 0.2));
+                while (count > 0 && Now() < due) {
+                }
+                return count;
+            }
             int Write(const TReport& report) override
             {
-                first = first > 0 ? first : Now();
+                port.lastWrite = Now();
+                port.firstWrite = port.firstWrite > 0 ? port.firstWrite : port.lastWrite.load();
                 return inner->Write(report);
             }
         };
         auto device = controller.Open(path, access);
-        return device ? std::make_unique<Timed>(std::move(device), firstWrite) : nullptr;
+        return device ? std::make_unique<Timed>(std::move(device), *this) : nullptr;
     }
 };
 
@@ -68,7 +82,6 @@ int Child(const QString& file)
 {
     TimedPort port;
     port.controller.AddDevice("HID\\VID_04D8&PID_F2C4&REV_000B");
-    port.controller.answerDelayUs = int(kAnswerMs * 1000);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = RunCommandLine({ "write", file, "--verify", "--quiet" }, port, out, err, false);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 // A handle reads or writes, as it was opened for, so a link that mixes them up fails visibly.
 class EmulatedController::Handle : public HidDevice
@@ -31,13 +30,8 @@ public:
             return access == HidAccess::Read ? 0 : -1;
         if (c.inputQueue.empty()) // answers already on their way are read before the unplug shows
             return -1;
-        const auto [due, bytes] = c.inputQueue.front();
+        const QByteArray bytes = c.inputQueue.front();
         c.inputQueue.pop_front();
-        lock.unlock();
-        // A sleep may overrun by the system's timer slack; the last stretch is waited out exactly.
-        std::this_thread::sleep_until(due - std::chrono::microseconds(200));
-        while (std::chrono::steady_clock::now() < due) {
-        }
         std::copy(bytes.begin(), bytes.end(), report);
         return int(bytes.size());
     }
@@ -48,8 +42,7 @@ public:
             return -1;
         const Reply reply = c.Receive(report);
         if (reply.answered) {
-            c.inputQueue.emplace_back(
-                std::chrono::steady_clock::now() + std::chrono::microseconds(c.answerDelayUs), reply.answer);
+            c.inputQueue.push_back(reply.answer);
             c.inputArrived.notify_all();
         }
         if (reply.unplug)
@@ -82,7 +75,7 @@ void EmulatedController::InjectReport(const QByteArray& bytes)
 {
     std::lock_guard lock(mutex);
     if (readHandles > 0)
-        inputQueue.emplace_back(std::chrono::steady_clock::now(), bytes.left(kReportSize));
+        inputQueue.push_back(bytes.left(kReportSize));
     inputArrived.notify_all();
 }
 

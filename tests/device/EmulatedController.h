@@ -7,7 +7,6 @@
 #include "ControllerModel.h"
 #include "device/HidPort.h"
 
-#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -31,7 +30,6 @@ public:
         return int(inputQueue.size());
     }
 
-    int answerDelayUs = 0; // an answer can be read this long after its report was written
     std::vector<QByteArray> openedPaths; // one entry per successful open
     int openHandles = 0;
 
@@ -53,6 +51,6 @@ private:
     mutable std::mutex mutex; // guards the devices' state and the input queue
     std::condition_variable inputArrived;
     std::deque<Device> devices; // a deque keeps the handles' references valid as devices are added
-    std::deque<std::pair<std::chrono::steady_clock::time_point, QByteArray>> inputQueue; // each readable from then
+    std::deque<QByteArray> inputQueue;
     int readHandles = 0;
 };
