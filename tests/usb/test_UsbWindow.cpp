@@ -19,7 +19,6 @@ private slots:
     void writeReadSignal()
     {
         TMainForm written(nullptr, &port);
-        Set(written, "InputActiveMessageJvCheckBox9", true);
         Set(written, "SMSMessageMemo", QString(300, 'x'));
         Set(written, "OutputPulseCSpinEdit7", 744);
         ToolkitScript::SetNextAnswer(mrOk);
