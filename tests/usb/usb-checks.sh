@@ -8,7 +8,7 @@ build="$1" source="$2"
 cli="$build/bin/parlowen-cli" vc="$build/bin/parlowen-virtual-controller"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-mkfifo /tmp/tick && exec 9<>/tmp/tick
+mkfifo "$TMPDIR/tick" && exec 9<> "$TMPDIR/tick"
 pause() { read -r -t "$1" -u 9; }
 now() { echo "${EPOCHREALTIME/./}"; } # microseconds
 hidraws() { local n=(/sys/class/hidraw/hidraw*); [ -e "${n[0]}" ] && echo "${#n[@]}" || echo 0; }
@@ -125,13 +125,13 @@ start wrong --identity-check 0,1,12; await_hidraws 1
 expect 4 info; has err "Application is not a QUILMOX Parlowen"
 stop wrong; await_hidraws 0
 
-# Unplugged after report 17 of a write: reported at once; once it is back, the next write runs whole.
+# Unplugged after report 17 of a write: the unplug ends it, not the answer time-out (a minute here; a hang meets
+# run's 30 s limit); once the controller is back, the next write runs whole.
 start unplug --unplug-after 17 --replug-after 500; await_hidraws 1
 begun=$(now)
-expect 4 write defaults.dat
-echo "usb: the unplug was reported after $(( ($(now) - begun) / 1000 )) ms"
+expect 4 write defaults.dat --timeout 60
+echo "usb: the unplug was reported $(( ($(now) - begun) / 1000 )) ms after the write started"
 has err "the controller was unplugged after report 17 of 45"
-[ $(( $(now) - begun )) -lt 3000000 ] || fail "the unplug took 3 s or more to show"
 await_hidraws 1
 expect 0 write defaults.dat
 stop unplug; await_hidraws 0
