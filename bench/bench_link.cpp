@@ -15,12 +15,11 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -61,8 +60,7 @@ public:
                 const double due = port.lastWrite + kAnswerMs;
                 if (count > 0 && due - Now() > 0.2)
                     std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(due - Now() - 0.2));
-                while (count > 0 && Now() < due) {
-                }
+                while (count > 0 && Now() < due) { }
                 return count;
             }
             int Write(const TReport& report) override

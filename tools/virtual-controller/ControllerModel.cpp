@@ -43,8 +43,8 @@ QByteArray ControllerModel::AnswerTo(const TReport& report)
         qToLittleEndian<qint32>(identity.serialNumber, answer.data() + 6);
         answer.replace(10, identity.versionText.size(), identity.versionText);
     } else if (command == Command::WriteFirst || command == Command::WriteSecond) {
-        writtenHalves[key] = QByteArray(reinterpret_cast<const char*>(report.data()) + kWriteImageStart,
-            kReportSize - kWriteImageStart);
+        writtenHalves[key] = QByteArray(
+            reinterpret_cast<const char*>(report.data()) + kWriteImageStart, kReportSize - kWriteImageStart);
     } else if (command == Command::ReadFirst || command == Command::ReadSecond) {
         const auto preset = presetHalves.find(key);
         answer.replace(kReadImageStart, kReportSize - kReadImageStart,

@@ -6,25 +6,24 @@
 #include <QDir>
 #include <QFile>
 #include <QThread>
-
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/usb/ch9.h>
 #include <linux/usb/gadgetfs.h>
 #include <poll.h>
-#include <csignal>
 #include <sys/signalfd.h>
-#include <unistd.h>
-
-#include <atomic>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kPacket = kReportSize - 1; // the 64 report bytes; the wire carries no report ID
 constexpr uint8_t kEndpointIn = 0x81, kEndpointOut = 0x02;
+constexpr int kHidClassDescriptor = 0x21, kReportDescriptorType = 0x22;
 
 // Vendor page, one 64-byte input and one 64-byte output report, no report IDs.
 const uint8_t kReportDescriptor[] = { 0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, // vendor page, application
@@ -51,9 +50,9 @@ QByteArray DeviceConfiguration(const UsbIdentity& usb)
     const int total = USB_DT_CONFIG_SIZE + USB_DT_INTERFACE_SIZE + tail.size();
     const uint8_t config[] = { USB_DT_CONFIG_SIZE, USB_DT_CONFIG, uint8_t(total), 0, 1, 1, 0, 0x80, 50 };
     const uint8_t interface[] = { USB_DT_INTERFACE_SIZE, USB_DT_INTERFACE, 0, 0, 2, USB_CLASS_HID, 0, 0, 0 };
-    const uint8_t device[] = { USB_DT_DEVICE_SIZE, USB_DT_DEVICE, 0x00, 0x02, 0, 0, 0, 64, 0xD8, 0x04,
-        uint8_t(usb.productId), uint8_t(usb.productId >> 8), uint8_t(usb.revision), uint8_t(usb.revision >> 8), 0, 0,
-        0, 1 };
+    const uint8_t device[]
+        = { USB_DT_DEVICE_SIZE, USB_DT_DEVICE, 0x00, 0x02, 0, 0, 0, 64, 0xD8, 0x04, uint8_t(usb.productId),
+              uint8_t(usb.productId >> 8), uint8_t(usb.revision), uint8_t(usb.revision >> 8), 0, 0, 0, 1 };
     QByteArray all(4, '\0');
     all += QByteArray(reinterpret_cast<const char*>(config), sizeof config);
     all += QByteArray(reinterpret_cast<const char*>(interface), sizeof interface) + tail;
@@ -74,7 +73,6 @@ int OpenEndpoint(const QByteArray& path, uint8_t address)
 }
 
 void Interrupted(int) { }
-
 
 // SIGINT and SIGTERM become readable on a descriptor, so that the loops end cleanly and take the device away.
 int StopSignals()
@@ -164,17 +162,62 @@ bool VirtualController::Handle(const uint8_t* bytes, int length, QByteArray& ans
     return !reply.unplug;
 }
 
+// One control request that gadgetfs passes on: the HID class's own (the report descriptor, SET_IDLE) as a HID
+// device answers them, SET_CONFIGURATION by configuring the endpoints and starting the session's thread, every
+// other request stalled. PARLOWEN_VC_TRACE in the environment lists them.
+void VirtualController::Control(
+    int ep0, const usb_ctrlrequest& setup, const QByteArray& gadgetDir, Session& session, int wakeFd)
+{
+    if (std::getenv("PARLOWEN_VC_TRACE"))
+        std::fprintf(stderr, "setup %02X %02X %04X %04X %d\n", setup.bRequestType, setup.bRequest, setup.wValue,
+            setup.wIndex, setup.wLength);
+    const int wanted = setup.wLength;
+    const int type = setup.wValue >> 8;
+    if (setup.bRequestType == (USB_DIR_IN | USB_RECIP_INTERFACE) && setup.bRequest == USB_REQ_GET_DESCRIPTOR
+        && (type == kReportDescriptorType || type == kHidClassDescriptor)) {
+        const QByteArray hid = HidDescriptor();
+        if (type == kReportDescriptorType)
+            Reply(ep0, kReportDescriptor, sizeof kReportDescriptor, wanted);
+        else
+            Reply(ep0, hid.constData(), hid.size(), wanted);
+    } else if (setup.bRequestType == USB_TYPE_STANDARD && setup.bRequest == USB_REQ_SET_CONFIGURATION) {
+        session.End();
+        if (setup.wValue != 0) {
+            session.in = OpenEndpoint(gadgetDir + "/ep1in-bulk", kEndpointIn);
+            session.out = OpenEndpoint(gadgetDir + "/ep2out-bulk", kEndpointOut);
+            if (session.in < 0 || session.out < 0)
+                std::fprintf(stderr, "cannot configure the endpoints: %s\n", std::strerror(errno));
+            else
+                session.thread = std::thread([this, &session, wakeFd] {
+                    Serve(session, wakeFd);
+                    session.ended = true;
+                });
+        }
+        (void)!read(ep0, nullptr, 0); // the status stage
+    } else if ((setup.bRequestType & USB_DIR_IN) == 0
+        && (setup.bRequest == USB_REQ_SET_INTERFACE || setup.bRequestType == (USB_TYPE_CLASS | USB_RECIP_INTERFACE))) {
+        (void)!read(ep0, nullptr, 0); // SET_IDLE and the like: accepted, nothing to do
+    } else if (setup.bRequestType & USB_DIR_IN) {
+        (void)!read(ep0, nullptr, 0); // a read against an IN request stalls it
+    } else {
+        (void)!write(ep0, nullptr, 0); // a write against an OUT request stalls it
+    }
+}
+
 int VirtualController::ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdentity& usb, int replugMs)
 {
-    const QStringList controllers = QDir(QString::fromLocal8Bit(gadgetDir)).entryList({ "*udc*" }, QDir::Files | QDir::System);
+    const QStringList controllers
+        = QDir(QString::fromLocal8Bit(gadgetDir)).entryList({ "*udc*" }, QDir::Files | QDir::System);
     if (controllers.isEmpty()) {
-        std::fprintf(stderr, "no USB device controller in %s (is gadgetfs mounted on dummy_hcd?)\n",
-            gadgetDir.constData());
+        std::fprintf(
+            stderr, "no USB device controller in %s (is gadgetfs mounted on dummy_hcd?)\n", gadgetDir.constData());
         return 1;
     }
     const QByteArray ep0Path = gadgetDir + '/' + controllers.first().toLocal8Bit();
     const int stop = StopSignals();
-    struct sigaction interrupt {};
+    struct sigaction interrupt
+    {
+    };
     interrupt.sa_handler = Interrupted; // no SA_RESTART: a read waiting on an endpoint returns EINTR
     sigaction(SIGUSR1, &interrupt, nullptr);
     bool stopped = false;
@@ -218,41 +261,7 @@ int VirtualController::ServeGadgetFs(const QByteArray& gadgetDir, const UsbIdent
                 }
                 if (event.type != GADGETFS_SETUP)
                     continue;
-                const usb_ctrlrequest& setup = event.u.setup;
-                if (std::getenv("PARLOWEN_VC_TRACE"))
-                    std::fprintf(stderr, "setup %02X %02X %04X %04X %d\n", setup.bRequestType, setup.bRequest,
-                        setup.wValue, setup.wIndex, setup.wLength);
-                const int wanted = setup.wLength;
-                const int type = setup.wValue >> 8;
-                if (setup.bRequestType == (USB_DIR_IN | USB_RECIP_INTERFACE)
-                    && setup.bRequest == USB_REQ_GET_DESCRIPTOR && (type == 0x22 || type == 0x21)) {
-                    const QByteArray hid = HidDescriptor();
-                    if (type == 0x22)
-                        Reply(ep0, kReportDescriptor, sizeof kReportDescriptor, wanted);
-                    else
-                        Reply(ep0, hid.constData(), hid.size(), wanted);
-                } else if (setup.bRequestType == USB_TYPE_STANDARD && setup.bRequest == USB_REQ_SET_CONFIGURATION) {
-                    session.End();
-                    if (setup.wValue != 0) {
-                        session.in = OpenEndpoint(gadgetDir + "/ep1in-bulk", kEndpointIn);
-                        session.out = OpenEndpoint(gadgetDir + "/ep2out-bulk", kEndpointOut);
-                        if (session.in < 0 || session.out < 0)
-                            std::fprintf(stderr, "cannot configure the endpoints: %s\n", std::strerror(errno));
-                        else
-                            session.thread = std::thread([this, &session, wakeFd = wake[1]] {
-                                Serve(session, wakeFd);
-                                session.ended = true;
-                            });
-                    }
-                    (void)!read(ep0, nullptr, 0); // status stage
-                } else if ((setup.bRequestType & USB_DIR_IN) == 0
-                    && (setup.bRequest == USB_REQ_SET_INTERFACE || setup.bRequestType == (USB_TYPE_CLASS | USB_RECIP_INTERFACE))) {
-                    (void)!read(ep0, nullptr, 0); // SET_IDLE and the like: accepted, nothing to do
-                } else if (setup.bRequestType & USB_DIR_IN) {
-                    (void)!read(ep0, nullptr, 0); // a read in the IN direction stalls
-                } else {
-                    (void)!write(ep0, nullptr, 0); // a write in the OUT direction stalls
-                }
+                Control(ep0, event.u.setup, gadgetDir, session, wake[1]);
             }
         }
         session.End();
@@ -308,10 +317,10 @@ int VirtualController::ServeConfigFs(const QByteArray& udc, const UsbIdentity& u
     const QString gadget = QStringLiteral("/sys/kernel/config/usb_gadget/parlowen-%1").arg(getpid());
     const QString function = gadget + "/functions/hid.usb0", config = gadget + "/configs/c.1";
     auto hex = [](int value) { return "0x" + QByteArray::number(value, 16); };
-    const bool made = QDir().mkpath(function) && QDir().mkpath(config)
-        && WriteFile(gadget + "/idVendor", "0x04d8") && WriteFile(gadget + "/idProduct", hex(usb.productId))
-        && WriteFile(gadget + "/bcdDevice", hex(usb.revision)) && WriteFile(function + "/protocol", "0")
-        && WriteFile(function + "/subclass", "0") && WriteFile(function + "/report_length", QByteArray::number(kPacket))
+    const bool made = QDir().mkpath(function) && QDir().mkpath(config) && WriteFile(gadget + "/idVendor", "0x04d8")
+        && WriteFile(gadget + "/idProduct", hex(usb.productId)) && WriteFile(gadget + "/bcdDevice", hex(usb.revision))
+        && WriteFile(function + "/protocol", "0") && WriteFile(function + "/subclass", "0")
+        && WriteFile(function + "/report_length", QByteArray::number(kPacket))
         && WriteFile(function + "/report_desc",
             QByteArray(reinterpret_cast<const char*>(kReportDescriptor), sizeof kReportDescriptor))
         && symlink(qPrintable(function), qPrintable(config + "/hid.usb0")) == 0 && WriteFile(gadget + "/UDC", udc);
@@ -325,8 +334,8 @@ int VirtualController::ServeConfigFs(const QByteArray& udc, const UsbIdentity& u
     if (!made || node.isEmpty())
         std::fprintf(stderr, "cannot set up the configfs gadget on %s: %s\n", udc.constData(), std::strerror(errno));
     else {
-        std::fprintf(stderr, "plugged in: 04D8:%04X revision %04X at %s\n", usb.productId, usb.revision,
-            node.constData());
+        std::fprintf(
+            stderr, "plugged in: 04D8:%04X revision %04X at %s\n", usb.productId, usb.revision, node.constData());
         status = ServeHidg(node);
     }
     WriteFile(gadget + "/UDC", "\n");

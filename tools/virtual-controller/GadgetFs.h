@@ -41,6 +41,8 @@ public:
 private:
     int ServeHidgFd(int fd);
     void Serve(Session& session, int wakeFd);
+    void Control(
+        int ep0, const struct usb_ctrlrequest& setup, const QByteArray& gadgetDir, Session& session, int wakeFd);
 
     ControllerModel& model;
     std::FILE* log;

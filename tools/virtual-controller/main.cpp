@@ -8,7 +8,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-
 #include <cstdio>
 
 namespace {
@@ -40,24 +39,24 @@ int main(int argc, char** argv)
         "must then be binary-coded decimal.",
         "udc");
     const QCommandLineOption product("product", "USB product ID, hexadecimal (default F2C4).", "hex", "F2C4");
-    const QCommandLineOption revision("revision", "bcdDevice, hexadecimal: 000B normal, 0001 program mode.", "hex",
-        "000B");
+    const QCommandLineOption revision(
+        "revision", "bcdDevice, hexadecimal: 000B normal, 0001 program mode.", "hex", "000B");
     const QCommandLineOption version("version-text", "the identity's version text.", "text", "Parlowen 1.0");
     const QCommandLineOption serial("serial", "the identity's serial number.", "n", "16909060");
-    const QCommandLineOption check("identity-check", "identity reply bytes 2..4 (0,1,11 is the controller).",
-        "a,b,c", "0,1,11");
+    const QCommandLineOption check(
+        "identity-check", "identity reply bytes 2..4 (0,1,11 is the controller).", "a,b,c", "0,1,11");
     const QCommandLineOption settings("settings", "a settings file the controller holds from the start.", "file");
     const QCommandLineOption signal("signal", "signal values, one per query, in turn (default 17).", "list", "17");
     const QCommandLineOption silent("silent-after", "answer only the first N reports.", "n");
     const QCommandLineOption unplug("unplug-after", "leave the bus after answering report N.", "n");
-    const QCommandLineOption replug("replug-after", "come back this many ms after leaving (default never).", "ms",
-        "-1");
+    const QCommandLineOption replug(
+        "replug-after", "come back this many ms after leaving (default never).", "ms", "-1");
     const QCommandLineOption expected("expected-write",
         "print the reports a write of this settings file sends, as the log shows them, and exit.", "file");
-    const QCommandLineOption logFile("log", "where the received reports go, one hex line each (default stderr).",
-        "file");
-    parser.addOptions(
-        { expected, gadget, hidg, configfs, product, revision, version, serial, check, settings, signal, silent, unplug, replug, logFile });
+    const QCommandLineOption logFile(
+        "log", "where the received reports go, one hex line each (default stderr).", "file");
+    parser.addOptions({ expected, gadget, hidg, configfs, product, revision, version, serial, check, settings, signal,
+        silent, unplug, replug, logFile });
     parser.process(app);
 
     if (parser.isSet(expected)) {
