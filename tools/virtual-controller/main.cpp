@@ -3,7 +3,7 @@
 // scripts/virtual-controller). Every output report it receives is written, as hex, to the log.
 #include "ControllerModel.h"
 #include "ExpectedWrite.h"
-#include "GadgetFs.h"
+#include "VirtualController.h"
 #include "files/SettingsFile.h"
 
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 // gadgetfs: writing the descriptors to the controller file binds the gadget (the host sees a device arrive);
 // SET_CONFIGURATION arrives as an event, after which the endpoints are configured and served by a second thread
 // while this one goes on answering control requests. Closing the controller file takes the device off the bus.
-#include "GadgetFs.h"
+#include "VirtualController.h"
 
 #include <QDir>
 #include <QFile>
