@@ -151,7 +151,9 @@ stop window; await_hidraws 0
 
 # Another product of the same vendor: neither the tool's nor the rule's.
 start stranger --product F2C5; await_hidraws 1
-udevadm info --query=property /dev/hidraw* | grep -q '^TAGS=.*:uaccess:' && fail "another product got the uaccess tag"
+stranger=$(node_on usb1) && props=$(udevadm info --query=property "$stranger") && grep -q "^DEVNAME=$stranger$" <<< "$props" \
+    || fail "udev knows no hidraw node of the other product"
+grep -q '^TAGS=.*:uaccess:' <<< "$props" && fail "another product got the uaccess tag"
 expect 3 list; has err "Cannot find QUILMOX"
 stop stranger
 
