@@ -37,6 +37,7 @@ wire() { # LOG FIRST-LINE EXPECTED-FILE: 45 write reports from that line on
     tail -n "+$2" "$1" | head -n 45 | cmp -s - "$3" || fail "the wire of $3 differs from what $1 received"
 }
 
+echo "usb: the checks begin $(cut -d" " -f1 /proc/uptime) s after the guest's boot"
 /lib/systemd/systemd-udevd --daemon 2> /dev/null || fail "udevd did not start"
 mkdir -p /run/udev/rules.d && cp "$source/packaging/70-quilmox-parlowen.rules" /run/udev/rules.d/
 udevadm control --reload
