@@ -71,7 +71,9 @@ started=$(now)
 
 # Two controllers at once: the gadgetfs one at 000B and a configfs HID function at 0010 on the second bus.
 "$vc" --configfs dummy_udc.1 --revision 0010 --log second.log 2> second.err & pid_second=$!
-start first --version-text "Parlowen 2.7" --serial 4242 --signal 12,45
+# The version text fills the answer to its last byte, which hidraw hands over as the 64th.
+version="Parlowen 2.7, a version text that fills its whole field"
+start first --version-text "$version" --serial 4242 --signal 12,45
 await_hidraws 2
 echo "usb: controllers ready $(( ($(now) - started) / 1000 )) ms after the checks started"
 node_on() { # BUS: the hidraw node of the device on that USB bus
@@ -88,7 +90,7 @@ done
 expect 0 info --device "$second"
 [ "$(wc -l < second.log)" = 1 ] && [ ! -s first.log ] || fail "--device $second did not reach that controller alone"
 expect 0 info
-has out "version: Parlowen 2.7"
+has out "version: $version"
 has out "serial number: 4242"
 expect 0 signal; has out 12
 expect 0 signal; has out 45
