@@ -121,8 +121,9 @@ expect 0 list; has out "	0001	program mode"
 expect 3 info; has err "QUILMOX is in Program Mode"
 [ ! -s mode.log ] || fail "a report was sent to a controller in program mode"
 stop mode; await_hidraws 0
-start other --revision 0102; await_hidraws 1
+start other --revision 0102 --settings random.dat; await_hidraws 1
 expect 0 info; has out "serial number: 16909060"
+expect 0 read -o held.dat && cmp -s held.dat random.dat || fail "the controller started with random.dat read back otherwise"
 stop other; await_hidraws 0
 start wrong --identity-check 0,1,12; await_hidraws 1
 expect 4 info; has err "Application is not a QUILMOX Parlowen"
