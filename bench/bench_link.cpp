@@ -3,8 +3,8 @@
 // The link alone needs 88 ms; the ratio of the median run to that floor is the tool's own overhead. Each run is this
 // program started again as a child that does what parlowen-cli's main does, on the emulated controller.
 //
-// Where the time goes: from the launch to the first report written, the transfer from the first report to the
-// return of the command, and from there to the parent seeing the process end.
+// Where the time goes: from the launch to the first report written; the transfer and the close of the link, from
+// the first report to the return of the command; and from there to the parent seeing the process end.
 //
 // Usage: bench_link [runs]   (default 9; prints every run, the medians and `link ratio: X`)
 #include "EmulatedController.h"
@@ -128,13 +128,14 @@ int main(int argc, char** argv)
         startUp.push_back(times[0].toDouble() - launched);
         transfer.push_back(times[1].toDouble() - times[0].toDouble());
         exit.push_back(finished - times[1].toDouble());
-        std::printf("run %d: %.1f ms (start-up %.1f, transfer %.1f, exit %.1f)\n", run + 1, whole.back(),
+        std::printf("run %d: %.1f ms (start-up %.1f, transfer and close %.1f, exit %.1f)\n", run + 1, whole.back(),
             startUp.back(), transfer.back(), exit.back());
     }
     const double floor = kReports * kAnswerMs;
     std::printf("floor: %.0f ms (%d reports, each answered after %.0f ms)\n", floor, kReports, kAnswerMs);
-    std::printf("medians: whole %.1f ms, start-up to the first report %.1f ms, transfer %.1f ms (%.3f ms per report "
-                "over the answer time), exit %.1f ms\n",
+    std::printf(
+        "medians: whole %.1f ms, start-up to the first report %.1f ms, transfer and close %.1f ms (%.3f ms per report "
+        "over the answer time), exit %.1f ms\n",
         Median(whole), Median(startUp), Median(transfer), (Median(transfer) - floor) / kReports, Median(exit));
     std::printf("link ratio: %.2f\n", Median(whole) / floor);
     return 0;
