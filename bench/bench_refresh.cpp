@@ -37,7 +37,7 @@ int main(int argc, char** argv)
 
     EmulatedController controller;
     controller.AddDevice("HID\\VID_04D8&PID_F2C4&REV_000B");
-    controller.signalValue = 17;
+    controller.signalValues = { 17 };
     TMainForm form(nullptr, &controller);
     TSignalStrengthForm signal;
     form.SetSignalStrengthForm(&signal);

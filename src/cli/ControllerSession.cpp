@@ -118,6 +118,8 @@ void ControllerSession::LinkFailed(const QString& what)
 
 void ControllerSession::Finish(int result, const QString& message)
 {
+    // Nothing more is awaited from this operation; the next one (or the end of the command) follows at once.
+    link.ParkReader();
     running = false;
     status = result;
     host.EndProgress();

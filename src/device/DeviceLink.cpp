@@ -86,9 +86,17 @@ void TDeviceLink::SendReport(const TReport& report)
     // The controller's answer is what moves the protocol on; a lost write shows as a missing answer.
     if (!writeHandle)
         return;
+    if (reader)
+        reader->Resume();
     writeHandle->Write(report);
     if (answerTimeoutMs > 0)
         answerTimer.start(answerTimeoutMs);
+}
+
+void TDeviceLink::ParkReader()
+{
+    if (reader)
+        reader->Park();
 }
 
 void TDeviceLink::Close()

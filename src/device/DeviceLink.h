@@ -48,8 +48,13 @@ public:
     // Discovery unless connected. Shows nothing: the caller reports the outcome. A program-mode device is closed
     // again, so nothing is ever sent to it.
     ConnectResult ConnectDevice();
-    // One whole output report through the write handle; silently nothing when no handle is open.
+    // One whole output report through the write handle; silently nothing when no handle is open. The reader reads
+    // again if it was parked.
     void SendReport(const TReport& report);
+    // No answer is expected until the next report is sent: the reader stops reading once the report in hand is
+    // handled, so that a Close soon after does not wait out a read's time-out. Reports the controller sends
+    // meanwhile wait in the system's queue until the next report is sent.
+    void ParkReader();
     uint8_t Connected() const { return connected; }
     // Stops and joins the reader, closes both handles, Connected = 0. Safe to call at any time on the GUI thread,
     // also from inside the report handler.

@@ -25,12 +25,34 @@ Port1Comms::~Port1Comms()
 
 void Port1Comms::Stop()
 {
+    QMutexLocker lock(&gate);
     stopRequested = true;
+    wake.wakeAll();
+}
+
+void Port1Comms::Park()
+{
+    QMutexLocker lock(&gate);
+    parked = true;
+}
+
+void Port1Comms::Resume()
+{
+    QMutexLocker lock(&gate);
+    parked = false;
+    wake.wakeAll();
 }
 
 void Port1Comms::run()
 {
     while (!stopRequested && connected) {
+        {
+            QMutexLocker lock(&gate);
+            while (parked && !stopRequested)
+                wake.wait(&gate);
+        }
+        if (stopRequested)
+            break;
         const int count = readHandle.Read(readBuffer.data(), kReadTimeoutMs);
         if (count < 0) {
             // The device failed or is gone: the link is down and the GUI side releases the handles later.

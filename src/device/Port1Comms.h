@@ -5,7 +5,9 @@
 #include "device/HidPort.h"
 #include "device/Report.h"
 
+#include <QMutex>
 #include <QThread>
+#include <QWaitCondition>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -27,8 +29,12 @@ public:
         std::function<void()> handOver, std::function<void()> lost);
     ~Port1Comms() override;
 
-    // Asks the loop to end; it does within one read or hand-over poll. Join with wait().
+    // Asks the loop to end; it does at once when parked, else within one read or hand-over poll. Join with wait().
     void Stop();
+    // Once the report in hand is handed over, read nothing more until Resume: a parked reader waits on no device,
+    // so stopping it ends it at once instead of after a read's time-out.
+    void Park();
+    void Resume();
 
 protected:
     void run() override;
@@ -43,5 +49,8 @@ private:
     std::function<void()> handOver;
     std::function<void()> lost;
     std::atomic<bool> stopRequested { false };
+    QMutex gate; // guards parked; wake tells the reader that parked or stopRequested changed
+    QWaitCondition wake;
+    bool parked = false;
     TReport readBuffer {};
 };

@@ -54,7 +54,7 @@ private slots:
     void init()
     {
         emulator = std::make_unique<EmulatedController>();
-        emulator->signalValue = 17;
+        emulator->signalValues = { 17 };
         QVERIFY(QDir::setCurrent(dir.path()));
         QVERIFY(SaveSettingsFile("defaults.dat", Block(DefaultImage())));
         QVERIFY(WriteFile("kept.dat", kOwnFile));

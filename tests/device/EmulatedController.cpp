@@ -1,7 +1,6 @@
 // A read waits on a condition variable until an answer is queued, its time-out passes or its device is unplugged.
 #include "EmulatedController.h"
 
-#include <QtEndian>
 #include <algorithm>
 #include <chrono>
 
@@ -41,12 +40,12 @@ public:
         std::lock_guard lock(c.mutex);
         if (access != HidAccess::Write || device.gone)
             return -1;
-        c.outputLog.push_back(report);
-        if (c.answersLeft != 0) {
-            c.inputQueue.push_back(c.AnswerTo(report));
+        const Reply reply = c.Receive(report);
+        if (reply.answered) {
+            c.inputQueue.push_back(reply.answer);
             c.inputArrived.notify_all();
         }
-        if (c.answersLeft > 0 && --c.answersLeft == 0 && c.unplugWhenSilent)
+        if (reply.unplug)
             c.UnplugOpenDevices();
         return kReportSize;
     }
@@ -67,8 +66,7 @@ QByteArray EmulatedController::AddDevice(const QByteArray& hardwareId, OpenFailu
 void EmulatedController::Limit(int reports, bool unplug)
 {
     std::lock_guard lock(mutex);
-    answersLeft = reports;
-    unplugWhenSilent = unplug;
+    unplug ? ControllerModel::UnplugAfter(reports) : ControllerModel::SilenceAfter(reports);
     if (unplug && reports == 0)
         UnplugOpenDevices();
 }
@@ -111,25 +109,4 @@ void EmulatedController::UnplugOpenDevices()
     for (Device& device : devices)
         device.gone = device.gone || device.handles > 0;
     inputArrived.notify_all();
-}
-
-QByteArray EmulatedController::AnswerTo(const TReport& report)
-{
-    QByteArray answer(kReportSize, '\0');
-    const char command = char(report[1]);
-    const int key = report[2] * 2 + (command == 'D' || command == 'R');
-    answer[1] = command;
-    if (command == 'S') {
-        answer.replace(2, 3, reinterpret_cast<const char*>(identity.check), 3);
-        qToLittleEndian<qint32>(identity.serialNumber, answer.data() + 6);
-        answer.replace(10, identity.versionText.size(), identity.versionText);
-    } else if (command == 'd' || command == 'D') {
-        writtenHalves[key] = QByteArray(reinterpret_cast<const char*>(report.data()) + 3, kReportSize - 3);
-    } else if (command == 'r' || command == 'R') {
-        const auto preset = presetHalves.find(key);
-        answer.replace(2, kReportSize - 2, preset != presetHalves.end() ? preset->second : writtenHalves[key]);
-    } else if (command == 'A') {
-        answer[2] = char(signalValue);
-    }
-    return answer.left(kReportSize);
 }

@@ -89,14 +89,14 @@ private slots:
     {
         Bench bench;
         bench.Form.show();
-        bench.Controller.signalValue = 23;
+        bench.Controller.signalValues = { 23 };
         QProgressBar* bar = bench.Signal.SignalStrenthAdvSmoothProgressBar;
         Click(bench.Form, "SignalStrengthButton");
         QVERIFY(Await([&] { return bar->text() == "23" && QApplication::activeWindow() == &bench.Signal; }));
         QCOMPARE(DeviceCommands(bench), "offered"); // listening for values blocks nothing
         bench.Controller.InjectReport(Hex("0000FF")); // each further report sets the bar again; above 30 it is full
         QVERIFY(Await([&] { return bar->text() == "255" && bar->value() == 30; }));
-        bench.Controller.signalValue = 0;
+        bench.Controller.signalValues = { 0 };
         QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
         QVERIFY(Await([&] { return bar->value() == 0 && bar->text() == "0"; }));
         QCOMPARE(Commands(bench.Controller.outputLog), "SASA");
@@ -173,7 +173,7 @@ private slots:
         Bench bench;
         const auto& log = bench.Controller.outputLog;
         bench.Signal.SetRefreshInterval(50);
-        bench.Controller.signalValue = 12;
+        bench.Controller.signalValues = { 12 };
         QCheckBox* keep = bench.Signal.KeepRefreshingCheckBox;
         QVERIFY(!bench.Signal.findChild<QWidget*>("SignalHistoryStrip")); // built when first shown
         Click(bench.Form, "SignalStrengthButton");

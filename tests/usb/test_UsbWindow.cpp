@@ -1,0 +1,57 @@
+// The window on the real USB stack, run inside the guest by usb-checks.sh against the virtual controller: a write,
+// then a read into a fresh window, gives back the same block, and the signal value shows (the controller sends
+// 23); an unplug in the middle of a write (the controller leaves after report 17 and comes back) ends it with the
+// operator's messages, and the next write runs whole.
+#include "WindowTest.h"
+#include "device/HidapiPort.h"
+#include "device/Transfer.h"
+
+class TestUsbWindow : public QObject
+{
+    Q_OBJECT
+
+    HidapiPort port;
+
+private slots:
+    void init() { StartStrict(); }
+    void cleanup() { EndStrict(); }
+
+    void writeReadSignal()
+    {
+        TMainForm written(nullptr, &port);
+        Set(written, "SMSMessageMemo", QString(300, 'x'));
+        Set(written, "OutputPulseCSpinEdit7", 744);
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(written, "WriteButton");
+        QVERIFY(Await([] { return Boxes() == QStringList { "Download Complete" }; }));
+        TMainForm read(nullptr, &port);
+        TSignalStrengthForm signal;
+        read.SetSignalStrengthForm(&signal);
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(read, "ReadButton");
+        QVERIFY(Await([] { return Boxes().size() == 2; }));
+        QCOMPARE(Boxes().last(), QStringLiteral("Read Complete"));
+        QCOMPARE(Bytes(TransferredBlock(read.Config)), Bytes(TransferredBlock(written.Config)));
+        QCOMPARE(Value(read, "OutputPulseCSpinEdit7"), QVariant(744));
+        Click(read, "SignalStrengthButton");
+        QVERIFY(Await([&] { return signal.SignalStrenthAdvSmoothProgressBar->text() == "23"; }));
+    }
+
+    void unplugDuringWrite()
+    {
+        TMainForm form(nullptr, &port);
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(form, "WriteButton");
+        QVERIFY(Await([] { return !Boxes().isEmpty(); }));
+        QCOMPARE(Boxes(), QStringList { "QUILMOX was disconnected." });
+        QCOMPARE(Log(form).last(), QStringLiteral("Write not completed."));
+        QVERIFY(Await([&] { return !port.Enumerate().empty(); }, 10000)); // back on the bus
+        ToolkitScript::SetNextAnswer(mrOk);
+        Click(form, "WriteButton");
+        QVERIFY(Await([] { return Boxes().size() == 2; }));
+        QCOMPARE(Boxes().last(), QStringLiteral("Download Complete"));
+    }
+};
+
+QTEST_MAIN(TestUsbWindow)
+#include "test_UsbWindow.moc"
