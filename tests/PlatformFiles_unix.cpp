@@ -11,34 +11,24 @@
 QStringList SpecialPaths(const QString& dir)
 {
     const QString fifo = QDir(dir).filePath("fifo.dat"), link = QDir(dir).filePath("to-fifo.dat");
-    if (!QFile::exists(fifo))
-        mkfifo(QFile::encodeName(fifo).constData(), 0600);
-    if (!QFile::exists(link))
-        QFile::link(fifo, link);
+    mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    QFile::link(fifo, link);
     return { fifo, link, dir, QStringLiteral("/dev/null") };
 }
 
-QList<OrdinaryPath> OrdinaryPaths(const QString& dir)
+QList<std::pair<QString, QString>> OrdinaryPaths(const QString& dir)
 {
     const QString target = QDir(dir).filePath("target.dat"), link = QDir(dir).filePath("link.dat");
     QFile::link(target, link);
     return { { link, target }, { QDir(dir).filePath("NUL"), QDir(dir).filePath("NUL") } };
 }
 
-struct SaveBlocker::State
+std::shared_ptr<void> BlockSaves(const QString&)
 {
     rlimit saved {};
-};
-
-SaveBlocker::SaveBlocker(const QString&) : m_state(std::make_unique<State>())
-{
-    getrlimit(RLIMIT_FSIZE, &m_state->saved);
-    const rlimit small { 1000, m_state->saved.rlim_max };
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit small { 1000, saved.rlim_max };
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
-}
-
-SaveBlocker::~SaveBlocker()
-{
-    setrlimit(RLIMIT_FSIZE, &m_state->saved);
+    return std::shared_ptr<void>(nullptr, [saved](void*) { setrlimit(RLIMIT_FSIZE, &saved); });
 }

@@ -13,27 +13,17 @@ QStringList SpecialPaths(const QString& dir)
         QDir(dir).filePath("Lpt9"), QStringLiteral("\\\\.\\NUL"), QStringLiteral("//./COM1"), dir };
 }
 
-QList<OrdinaryPath> OrdinaryPaths(const QString& dir)
+QList<std::pair<QString, QString>> OrdinaryPaths(const QString& dir)
 {
-    QList<OrdinaryPath> paths;
+    QList<std::pair<QString, QString>> paths;
     for (const char* name : { "CONFIG.dat", "nullable.dat", "COM10.dat", "aux-site.dat" })
         paths.append({ QDir(dir).filePath(name), QDir(dir).filePath(name) });
     return paths;
 }
 
-struct SaveBlocker::State
+std::shared_ptr<void> BlockSaves(const QString& path)
 {
-    HANDLE file = INVALID_HANDLE_VALUE;
-};
-
-SaveBlocker::SaveBlocker(const QString& path) : m_state(std::make_unique<State>())
-{
-    m_state->file = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
         GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-SaveBlocker::~SaveBlocker()
-{
-    if (m_state->file != INVALID_HANDLE_VALUE)
-        CloseHandle(m_state->file);
+    return std::shared_ptr<void>(file, [](HANDLE handle) { CloseHandle(handle); });
 }

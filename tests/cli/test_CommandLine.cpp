@@ -151,11 +151,9 @@ private slots:
     {
         // A full disk, or the file held by another program: the save fails, the file stays whole.
         emulator->AddDevice(kNormal);
-        int status = 0;
-        {
-            const SaveBlocker blocker(QFileInfo("kept.dat").absoluteFilePath());
-            status = Run({ "read", "-o", "kept.dat", "--force" });
-        }
+        auto blocked = BlockSaves(QFileInfo("kept.dat").absoluteFilePath());
+        const int status = Run({ "read", "-o", "kept.dat", "--force" });
+        blocked.reset();
         QCOMPARE(status, 2);
         QVERIFY2(err.startsWith("kept.dat: Error Saving File. ("), qPrintable(err));
         QCOMPARE(ReadFile("kept.dat"), kOwnFile);

@@ -68,8 +68,8 @@ private slots:
             QVERIFY2(LoadSettingsFile(path, config, &reason) == LoadOutcome::Error && !reason.isEmpty(), qPrintable(path));
             QVERIFY2(!SaveSettingsFile(path, config, &reason) && !reason.isEmpty(), qPrintable(path));
         }
-        QVERIFY(LoadSettingsFile(dir.filePath("missing.dat"), config) == LoadOutcome::Error);
-        QVERIFY(!SaveSettingsFile(dir.filePath("no/such/x.dat"), config));
+        QVERIFY(LoadSettingsFile(dir.filePath("missing.dat"), config) == LoadOutcome::Error
+            && !SaveSettingsFile(dir.filePath("no/such/x.dat"), config));
         for (const auto& [path, target] : OrdinaryPaths(dir.path())) {
             QVERIFY2(SaveSettingsFile(path, config), qPrintable(path));
             QCOMPARE(ReadFile(target).mid(36), DefaultImage());

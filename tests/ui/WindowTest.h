@@ -44,8 +44,11 @@ inline QVariant Value(QWidget& form, const QString& name)
     auto* widget = form.findChild<QWidget*>(name);
     return widget ? widget->metaObject()->userProperty().read(widget) : QVariant();
 }
-inline void Click(QWidget& form, const QString& name)
+// With `answer`, the box the click brings is answered so.
+inline void Click(QWidget& form, const QString& name, int answer = 0)
 {
+    if (answer)
+        ToolkitScript::SetNextAnswer(answer);
     QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton);
 }
 

@@ -70,10 +70,7 @@ private slots:
         std::thread release;
         if (content == "special") {
             // Should the load open a pipe, a writer comes after 1.1 s to release it, and the time check fails.
-            release = std::thread([&] {
-                QThread::msleep(1100);
-                QFile(path).open(QIODevice::ReadWrite);
-            });
+            release = std::thread([&] { QThread::msleep(1100); QFile(path).open(QIODevice::ReadWrite); });
         } else {
             QVERIFY(WriteFile(path, content));
         }

@@ -51,8 +51,7 @@ private slots:
         Bench bench;
         Set(bench.Form, "InputActiveMessageJvCheckBox9", true);
         Set(bench.Form, "SMSMessageMemo", QString(300, 'x'));
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(bench.Form, "WriteButton");
+        Click(bench.Form, "WriteButton", mrOk);
         QCOMPARE(DeviceCommands(bench), "busy");
         for (const QString& button : kDeviceButtons)
             Click(bench.Form, button);
@@ -71,8 +70,7 @@ private slots:
         bench.Controller.presetHalves[0] = Bytes(log[2]).mid(3).replace(1, 2, Hex("8100"));
         Set(bench.Form, "InputActiveMessageJvCheckBox9", false);
         Set(bench.Form, "SMSMessageMemo", "other");
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(bench.Form, "ReadButton");
+        Click(bench.Form, "ReadButton", mrOk);
         QCOMPARE(DeviceCommands(bench), "busy");
         QVERIFY(AwaitBoxes(2));
         QCOMPARE(Boxes().last(), QStringLiteral("Read Complete"));
@@ -115,11 +113,9 @@ private slots:
         Bench bench;
         const auto& log = bench.Controller.outputLog;
         Set(bench.Form, "SMSMessageMemo", QString(300, 'x'));
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(bench.Form, "WriteButton");
+        Click(bench.Form, "WriteButton", mrOk);
         QVERIFY(AwaitBoxes(1));
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(bench.Form, "CompareButton");
+        Click(bench.Form, "CompareButton", mrOk);
         QCOMPARE(DeviceCommands(bench), "busy");
         QVERIFY(AwaitBoxes(2));
         QCOMPARE(Boxes().last(), QStringLiteral("QUILMOX holds the settings shown."));
@@ -154,15 +150,11 @@ private slots:
         QCOMPARE(Log(bench.Form).last(), QStringLiteral("Read Complete"));
         QCOMPARE(Value(bench.Form, "InhibitInputCSpinEdit"), QVariant(16));
         const QByteArray loaded = Bytes(bench.Form.Config);
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(bench.Form, "ReadButton");
+        Click(bench.Form, "ReadButton", mrOk);
         QVERIFY(AwaitBoxes(3));
         QCOMPARE(Bytes(bench.Form.Config), loaded);
         QCOMPARE(Bytes(bench.Form.ConfigSnapshot), snapshot);
-        for (int i = 0; i < 43; ++i) { // both compares sent exactly the reports of the read
-            QCOMPARE(Bytes(log[45 + i]), Bytes(log[131 + i]));
-            QCOMPARE(Bytes(log[88 + i]), Bytes(log[131 + i]));
-        }
+        QCOMPARE(Commands(log, 88), kRead + kRead); // the protocol test finds a compare's reports a read's, byte for byte
     }
 
     // Keep refreshing asks at its interval while the window is shown and logs the identity once; a write runs
@@ -231,8 +223,7 @@ private slots:
                 Bench bench(hardwareId);
                 bench.Controller.identity.check[2] = uint8_t(identityByte4);
                 Set(bench.Form, "DeviceNameEdit", "Edited");
-                ToolkitScript::SetNextAnswer(mrOk);
-                Click(bench.Form, button);
+                Click(bench.Form, button, mrOk);
                 QVERIFY(AwaitBoxes(1) && Await([&] { return bench.Form.Protocol.ProtocolState == 0; }));
                 QCOMPARE(Boxes(), QStringList { box });
                 QCOMPARE(ToolkitScript::AskedBoxes()[0].Kind, TMsgDlgType::mtError);
@@ -261,8 +252,7 @@ private slots:
                 Bench bench;
                 bench.Form.Link().SetAnswerTimeout(200);
                 unplugged ? bench.Controller.UnplugAfter(answered) : bench.Controller.SilenceAfter(answered);
-                ToolkitScript::SetNextAnswer(mrOk);
-                Click(bench.Form, button);
+                Click(bench.Form, button, mrOk);
                 if (!unplugged && button == "SignalStrengthButton") { // the query's answer is still awaited
                     QVERIFY(Await([&] { return bench.Form.Protocol.ProtocolState == 61; }));
                     QCOMPARE(DeviceCommands(bench), "busy");
@@ -279,8 +269,7 @@ private slots:
                 bench.Controller.AddDevice(kNormalId); // plugged in again: the next command runs whole
                 bench.Controller.SilenceAfter(-1);
                 const std::size_t sent = bench.Controller.outputLog.size();
-                ToolkitScript::SetNextAnswer(mrOk);
-                Click(bench.Form, "WriteButton");
+                Click(bench.Form, "WriteButton", mrOk);
                 QVERIFY(AwaitBoxes(2));
                 QCOMPARE(Boxes().last(), QStringLiteral("Download Complete"));
                 QCOMPARE(Commands(bench.Controller.outputLog, sent), kWrite);
@@ -315,6 +304,8 @@ private slots:
             stateInBox = bench.Form.Protocol.ProtocolState;
             pendingInBox = bench.Controller.PendingInputs();
             sentInBox = int(log.size()) - sent;
+            // The unasked report reaches the protocol once the box closes; no query may be under way to take it.
+            bench.Signal.KeepRefreshingCheckBox->click();
             box->button(QMessageBox::Ok)->click();
         });
         bench.Signal.KeepRefreshingCheckBox->click();
@@ -327,7 +318,7 @@ private slots:
         QCOMPARE(sentInBox, 0);
         QVERIFY(Commands(log).contains("A" + kRead));
         QCOMPARE(Log(bench.Form).size(), 2);
-        QCOMPARE(laterBoxes, QStringList());
+        QVERIFY2(laterBoxes.isEmpty(), qPrintable(laterBoxes.join(" | ")));
     }
 };
 

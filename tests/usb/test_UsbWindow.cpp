@@ -21,14 +21,12 @@ private slots:
         TMainForm written(nullptr, &port);
         Set(written, "SMSMessageMemo", QString(300, 'x'));
         Set(written, "OutputPulseCSpinEdit7", 744);
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(written, "WriteButton");
+        Click(written, "WriteButton", mrOk);
         QVERIFY(Await([] { return Boxes() == QStringList { "Download Complete" }; }));
         TMainForm read(nullptr, &port);
         TSignalStrengthForm signal;
         read.SetSignalStrengthForm(&signal);
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(read, "ReadButton");
+        Click(read, "ReadButton", mrOk);
         QVERIFY(Await([] { return Boxes().size() == 2; }));
         QCOMPARE(Boxes().last(), QStringLiteral("Read Complete"));
         QCOMPARE(Bytes(TransferredBlock(read.Config)), Bytes(TransferredBlock(written.Config)));
@@ -40,14 +38,12 @@ private slots:
     void unplugDuringWrite()
     {
         TMainForm form(nullptr, &port);
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(form, "WriteButton");
+        Click(form, "WriteButton", mrOk);
         QVERIFY(Await([] { return !Boxes().isEmpty(); }));
         QCOMPARE(Boxes(), QStringList { "QUILMOX was disconnected." });
         QCOMPARE(Log(form).last(), QStringLiteral("Write not completed."));
         QVERIFY(Await([&] { return !port.Enumerate().empty(); }, 10000)); // back on the bus
-        ToolkitScript::SetNextAnswer(mrOk);
-        Click(form, "WriteButton");
+        Click(form, "WriteButton", mrOk);
         QVERIFY(Await([] { return Boxes().size() == 2; }));
         QCOMPARE(Boxes().last(), QStringLiteral("Download Complete"));
     }
