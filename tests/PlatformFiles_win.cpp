@@ -10,7 +10,7 @@
 QStringList SpecialPaths(const QString& dir)
 {
     return { QDir(dir).filePath("NUL"), QStringLiteral("CON"), QDir(dir).filePath("com1.dat"),
-        QDir(dir).filePath("Lpt9"), QStringLiteral("\\\\.\\NUL"), QStringLiteral("//./COM1"), dir };
+        QDir(dir).filePath("Lpt9"), QStringLiteral("\\\\.\\NUL"), QStringLiteral("//./pipe/parlowen"), dir };
 }
 
 QList<std::pair<QString, QString>> OrdinaryPaths(const QString& dir)
