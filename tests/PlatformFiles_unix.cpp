@@ -3,7 +3,6 @@
 #include "PlatformFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
