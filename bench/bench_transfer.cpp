@@ -38,7 +38,6 @@ public:
     }
     void ShowInformation(const QString&) override { loop->exit(0); } // "Download Complete" / "Read Complete"
     void PresentConfig() override { }
-    void CompareReadComplete(const TConfigBlock&) override { }
     void ShowSignalStrength(int) override { }
 };
 

@@ -33,7 +33,6 @@ struct CheckingHost : ProtocolHost
     void ShowError(const QString& text) override { FUZZ_CHECK(!text.isEmpty()); }
     void ShowInformation(const QString& text) override { FUZZ_CHECK(!text.isEmpty()); }
     void PresentConfig() override { }
-    void CompareReadComplete(const TConfigBlock&) override { }
     void ShowSignalStrength(int value) override { FUZZ_CHECK(value >= 0 && value <= 255); }
     int sent = 0;
 };

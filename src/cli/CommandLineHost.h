@@ -34,7 +34,6 @@ public:
     void ShowInformation(const QString& text) override;
     void PresentConfig() override { }
     void ShowSignalStrength(int value) override;
-    void CompareReadComplete(const TConfigBlock&) override { }
 
 private:
     const CommandContext& context;

@@ -20,7 +20,8 @@ public:
     virtual void ShowInformation(const QString& text) = 0; // modal information box (OK); returns when closed
     virtual void PresentConfig() = 0; // shows the working block on the form
     virtual void ShowSignalStrength(int value) = 0; // the signal strength window's bar
-    virtual void CompareReadComplete(const TConfigBlock& read) = 0; // a compare's read has ended with this block
+    // A compare's read has ended with this block; only a host that starts compares hears of it.
+    virtual void CompareReadComplete(const TConfigBlock& /*read*/) { }
 };
 
 // Protocol states: 0 idle; 1, 30, 60 waiting for the identity reply of a write, read or signal query; 2..21 the

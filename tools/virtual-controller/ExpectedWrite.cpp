@@ -25,7 +25,6 @@ public:
     void ShowInformation(const QString&) override { }
     void PresentConfig() override { }
     void ShowSignalStrength(int) override { }
-    void CompareReadComplete(const TConfigBlock&) override { }
 };
 
 } // namespace
