@@ -8,8 +8,7 @@
 
 namespace {
 
-const QByteArray kTitle("QUILMOX Parlowen\0", 17);
-const QByteArray kBody(kConfigBlockSize, '\x11');
+const QByteArray kTitle("QUILMOX Parlowen\0", 17), kBody(kConfigBlockSize, '\x11');
 
 QByteArray Header(qint32 version, const QByteArray& title)
 {
