@@ -6,7 +6,7 @@
 #include "EmulatedController.h"
 #include "config/ConfigBlock.h"
 #include "device/DeviceLink.h"
-#include "device/DeviceProtocol.h"
+#include "protocol/DeviceProtocol.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -4,8 +4,8 @@
 // block bytes that never travel are never touched.
 #include "FuzzCheck.h"
 #include "config/ConfigBlock.h"
-#include "device/DeviceProtocol.h"
-#include "device/Transfer.h"
+#include "protocol/DeviceProtocol.h"
+#include "protocol/Transfer.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -6,7 +6,7 @@
 #include "cli/CommandContext.h"
 #include "cli/CountingPort.h"
 #include "device/DeviceLink.h"
-#include "device/DeviceProtocol.h"
+#include "protocol/DeviceProtocol.h"
 
 #include <functional>
 

@@ -8,7 +8,7 @@
 #include "cli/CountingPort.h"
 #include "config/ConfigBlock.h"
 #include "device/DeviceLink.h"
-#include "device/DeviceProtocol.h"
+#include "protocol/DeviceProtocol.h"
 
 #include <QEventLoop>
 

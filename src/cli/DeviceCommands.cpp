@@ -4,6 +4,7 @@
 #include "cli/FileCommands.h"
 #include "device/DeviceLink.h"
 #include "device/HidPort.h"
+#include "protocol/Transfer.h"
 
 #include <QFileInfo>
 

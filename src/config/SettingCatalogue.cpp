@@ -3,7 +3,6 @@
 #include "config/SettingCatalogue.h"
 
 #include "config/AnsiText.h"
-#include "device/Transfer.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -228,9 +227,4 @@ std::vector<SettingDifference> CompareSettings(const TConfigBlock& first, const 
             differences.push_back({ &setting, a, b });
     }
     return differences;
-}
-
-std::vector<SettingDifference> CompareTransferred(const TConfigBlock& first, const TConfigBlock& second)
-{
-    return CompareSettings(TransferredBlock(first), TransferredBlock(second));
 }

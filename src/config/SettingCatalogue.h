@@ -45,6 +45,3 @@ struct SettingDifference
 // The settings whose values differ, in catalogue order. Bytes that belong to no value (after a text's zero byte)
 // are not compared.
 std::vector<SettingDifference> CompareSettings(const TConfigBlock& first, const TConfigBlock& second);
-// As above, in what the transfer carries of each block: flags as on or off, pulse periods in 16 and the inhibit
-// input in 8 bits, the first 256 bytes of the message. How a block is compared with a controller's.
-std::vector<SettingDifference> CompareTransferred(const TConfigBlock& first, const TConfigBlock& second);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "device/HidPort.h"
-#include "device/Report.h"
+#include "protocol/Report.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -2,7 +2,7 @@
 // open one by path, read and write whole reports. The real port sits on hidapi; tests use an emulated controller.
 #pragma once
 
-#include "device/Report.h"
+#include "protocol/Report.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 #include "config/ConfigBlock.h"
 #include "device/DeviceLink.h"
-#include "device/DeviceProtocol.h"
+#include "protocol/DeviceProtocol.h"
 #include "help/HelpSystem.h"
 #include "ui/FormTables.h"
 #include "ui/ToolkitServices.h"

@@ -1,6 +1,7 @@
 // The main window's device commands: Write, Read, Get Signal Strength and Compare start the protocol once the
 // controller is found, one operation at a time; an operation that loses its controller ends with a box and a log
 // line. Keep refreshing's queries run between them.
+#include "protocol/Transfer.h"
 #include "ui/CompareDialog.h"
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"

@@ -4,7 +4,7 @@
 #include "PlatformFiles.h"
 #include "TestSupport.h"
 #include "cli/CommandLine.h"
-#include "device/Transfer.h"
+#include "protocol/Transfer.h"
 #include "files/SettingsFile.h"
 
 #include <QtTest>

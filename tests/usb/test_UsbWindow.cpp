@@ -4,7 +4,7 @@
 // operator's messages, and the next write runs whole.
 #include "WindowTest.h"
 #include "device/HidapiPort.h"
-#include "device/Transfer.h"
+#include "protocol/Transfer.h"
 
 class TestUsbWindow : public QObject
 {

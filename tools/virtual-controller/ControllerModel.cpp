@@ -1,6 +1,6 @@
 #include "ControllerModel.h"
 
-#include "device/Transfer.h"
+#include "protocol/Transfer.h"
 
 #include <QtEndian>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
-#include "device/Report.h"
+#include "protocol/Report.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "ExpectedWrite.h"
 
 #include "ControllerModel.h"
-#include "device/DeviceProtocol.h"
+#include "protocol/DeviceProtocol.h"
 
 namespace {
 

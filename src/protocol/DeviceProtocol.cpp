@@ -1,9 +1,9 @@
 // The protocol state machine. Each input report moves it exactly one step; it never sends on its own, so the
 // controller's answers pace every operation.
-#include "device/DeviceProtocol.h"
+#include "protocol/DeviceProtocol.h"
 
 #include "config/AnsiText.h"
-#include "device/Transfer.h"
+#include "protocol/Transfer.h"
 
 #include <QtEndian>
 

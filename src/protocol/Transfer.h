@@ -3,7 +3,8 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
-#include "device/Report.h"
+#include "config/SettingCatalogue.h"
+#include "protocol/Report.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -54,3 +55,6 @@ void DecodeEntries(TConfigBlock& config, int table, int first, const uint8_t* im
 // pulse period keeps bits 0..15, the inhibit input bits 0..7 and the message its first 256 bytes; what never
 // travels is zero. Two blocks a controller cannot tell apart give the same bytes.
 TConfigBlock TransferredBlock(const TConfigBlock& config);
+// The settings that differ in what the transfer carries of each block: flags as on or off, pulse periods in 16 and
+// the inhibit input in 8 bits, the first 256 bytes of the message. How a block is compared with a controller's.
+std::vector<SettingDifference> CompareTransferred(const TConfigBlock& first, const TConfigBlock& second);

@@ -1,5 +1,5 @@
 // The page map as data, and the packing of flags, pulse periods and the inhibit input into the half images.
-#include "device/Transfer.h"
+#include "protocol/Transfer.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -262,4 +262,9 @@ TConfigBlock TransferredBlock(const TConfigBlock& config)
         }
     }
     return carried;
+}
+
+std::vector<SettingDifference> CompareTransferred(const TConfigBlock& first, const TConfigBlock& second)
+{
+    return CompareSettings(TransferredBlock(first), TransferredBlock(second));
 }

@@ -2,7 +2,7 @@
 // golden file built from the wire layout alone, bytes carried over from report to report included), where each
 // flag and number travels, what a read gives back, and the identity exchange that opens every operation.
 #include "TestSupport.h"
-#include "device/DeviceProtocol.h"
+#include "protocol/DeviceProtocol.h"
 
 #include <QtTest>
 

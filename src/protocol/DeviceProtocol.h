@@ -4,7 +4,7 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
-#include "device/Report.h"
+#include "protocol/Report.h"
 
 #include <QString>
 #include <cstdint>
