@@ -54,9 +54,8 @@ int main(int argc, char** argv)
     while (queries < total && signal.KeepRefreshingCheckBox->isChecked()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         // The emulator's own record of the reports is not the tool's memory.
-        for (const TReport& report : controller.outputLog)
+        for (const TReport& report : controller.TakeOutputLog())
             queries += report[1] == 'A';
-        controller.outputLog.clear();
         if (queries >= nextReport || queries >= total) {
             std::printf("%7d  %12ld  %9d  %14zu\n", queries, ResidentKiB(), form.LogMemo->blockCount(),
                 signal.History().size());

@@ -34,7 +34,9 @@ int ControllerSession::Connect()
         context.Fail(QStringLiteral("QUILMOX is in Program Mode"));
         break;
     case ConnectResult::NotFound:
-        context.Fail(QStringLiteral("Cannot find QUILMOX"));
+        // The cause, when a controller is present but would not open, goes beneath the window's words.
+        context.Fail(QStringLiteral("Cannot find QUILMOX")
+            + (link.UnopenedCause().isEmpty() ? QString() : QLatin1Char('\n') + link.UnopenedCause()));
         break;
     }
     return ExitStatus::NoController;

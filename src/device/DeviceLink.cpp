@@ -1,9 +1,12 @@
 // Discovery walks the port's interfaces in order and stops at the first whose hardware ID contains the wanted
-// identifier, whether or not that device then opens.
+// identifier, whether or not that device then opens. The handles and the reader belong to whichever thread does
+// the link's I/O; this object's thread only keeps the generation, the answer timer and the signals.
 #include "device/DeviceLink.h"
 
+#include "device/OpenFailure.h"
 #include "device/Port1Comms.h"
 
+#include <QMetaObject>
 #include <QThread>
 
 QByteArray DevicePrefix()
@@ -26,26 +29,50 @@ QByteArray AnyRevisionIdentifier()
     return DevicePrefix();
 }
 
-TDeviceLink::TDeviceLink(HidPort& port, uint8_t* receiveBuffer, std::function<void()> handleInputReport)
+TDeviceLink::TDeviceLink(
+    HidPort& port, uint8_t* receiveBuffer, std::function<void()> handleInputReport, LinkThreading threading)
     : port(port)
     , receiveBuffer(receiveBuffer)
     , handleInputReport(std::move(handleInputReport))
 {
     answerTimer.setSingleShot(true);
     connect(&answerTimer, &QTimer::timeout, this, &TDeviceLink::Silent);
+    if (threading == LinkThreading::Own) {
+        ioThread = new QThread;
+        ioThread->setObjectName(QStringLiteral("device link"));
+        ioContext = new QObject;
+        ioContext->moveToThread(ioThread);
+        ioThread->start();
+    }
 }
 
 TDeviceLink::~TDeviceLink()
 {
-    Close();
+    ++generation;
+    if (ioThread) {
+        // Jobs still queued are dropped; the handles are closed here once the thread has ended.
+        ioThread->quit();
+        ioThread->wait();
+        delete ioContext;
+        delete ioThread;
+    }
+    CloseHandles();
 }
 
-void TDeviceLink::OpenHidDevice(const QByteArray& wantedId)
+void TDeviceLink::RunIo(std::function<void()> job)
+{
+    if (ioContext)
+        QMetaObject::invokeMethod(ioContext, std::move(job), Qt::QueuedConnection);
+    else
+        job();
+}
+
+void TDeviceLink::OpenHidDevice(const QByteArray& wantedId, quint64 startedAt)
 {
     if (connected)
         return;
     // A link that dropped still holds its handles and its ended reader.
-    Close();
+    CloseHandles();
     // QByteArray::toLower is plain ASCII, so no locale can make "I" and "i" differ.
     const QByteArray wanted = wantedId.toLower();
     for (const HidInterfaceInfo& info : port.Enumerate()) {
@@ -58,39 +85,87 @@ void TDeviceLink::OpenHidDevice(const QByteArray& wantedId)
             writeHandle = std::move(write);
             readHandle = std::move(read);
             connected = 1;
-            StartReader();
+            StartReader(startedAt);
+        } else {
+            unopenedPath = info.path;
         }
         return;
     }
 }
 
-ConnectResult TDeviceLink::ConnectDevice()
+ConnectResult TDeviceLink::Discover(quint64 startedAt, QString& cause)
 {
+    cause.clear();
     if (connected)
         return ConnectResult::Ready;
-    OpenHidDevice(NormalModeIdentifier());
+    unopenedPath.clear();
+    OpenHidDevice(NormalModeIdentifier(), startedAt);
     if (!connected) {
-        OpenHidDevice(ProgramModeIdentifier());
+        OpenHidDevice(ProgramModeIdentifier(), startedAt);
         if (connected) {
-            Close();
+            CloseHandles();
             return ConnectResult::ProgramMode;
         }
     }
     if (!connected)
-        OpenHidDevice(AnyRevisionIdentifier());
-    return connected ? ConnectResult::Ready : ConnectResult::NotFound;
+        OpenHidDevice(AnyRevisionIdentifier(), startedAt);
+    if (connected)
+        return ConnectResult::Ready;
+    // A controller that is there but would not open is no cable fault: say what keeps it closed.
+    if (!unopenedPath.isEmpty())
+        cause = OpenFailureCause(unopenedPath);
+    return ConnectResult::NotFound;
+}
+
+ConnectResult TDeviceLink::ConnectDevice()
+{
+    return Discover(generation, unopenedCause);
+}
+
+void TDeviceLink::ConnectDevice(std::function<void(ConnectResult, const QString&)> done)
+{
+    const quint64 startedAt = generation;
+    RunIo([this, startedAt, done = std::move(done)] {
+        QString cause;
+        const ConnectResult result = Discover(startedAt, cause);
+        const auto report = [this, startedAt, result, cause, done] {
+            if (startedAt != generation)
+                return;
+            unopenedCause = cause;
+            done(result, cause);
+        };
+        QMetaObject::invokeMethod(this, report, Qt::QueuedConnection);
+    });
 }
 
 void TDeviceLink::SendReport(const TReport& report)
 {
-    // The controller's answer is what moves the protocol on; a lost write shows as a missing answer.
+    const quint64 sentAt = generation;
+    RunIo([this, report, sentAt] { Write(report, sentAt); });
+    if (answerTimeoutMs > 0)
+        answerTimer.start(answerTimeoutMs);
+}
+
+void TDeviceLink::Write(const TReport& report, quint64 sentAt)
+{
+    // The controller's answer is what moves the protocol on; without a handle nothing goes out and the answer
+    // time-out tells.
     if (!writeHandle)
         return;
     if (reader)
         reader->Resume();
-    writeHandle->Write(report);
-    if (answerTimeoutMs > 0)
-        answerTimer.start(answerTimeoutMs);
+    if (writeHandle->Write(report) >= 0)
+        return;
+    // hidraw and Windows refuse a write to a device that has gone: that is an unplug, told now rather than as
+    // silence when the answer time-out runs out.
+    connected = 0;
+    QMetaObject::invokeMethod(
+        this,
+        [this, sentAt] {
+            if (sentAt == generation)
+                emit Lost();
+        },
+        Qt::QueuedConnection);
 }
 
 void TDeviceLink::ParkReader()
@@ -103,6 +178,13 @@ void TDeviceLink::Close()
 {
     ++generation;
     answerTimer.stop();
+    // The reader sees this at once and stops reading; the handles go where they were opened.
+    connected = 0;
+    RunIo([this] { CloseHandles(); });
+}
+
+void TDeviceLink::CloseHandles()
+{
     if (reader) {
         reader->Stop();
         reader->wait();
@@ -113,10 +195,9 @@ void TDeviceLink::Close()
     connected = 0;
 }
 
-void TDeviceLink::StartReader()
+void TDeviceLink::StartReader(quint64 startedAt)
 {
-    const quint64 startedAt = generation;
-    // Both calls are queued to this thread; one that arrives after a close belongs to a link that is gone.
+    // Both calls are queued to this object's thread; one that arrives after a close belongs to a link that is gone.
     const auto handOver = [this, startedAt] {
         if (startedAt != generation)
             return;

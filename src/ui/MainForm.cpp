@@ -2,7 +2,6 @@
 // the keys and help.
 #include "ui/MainForm.h"
 
-#include "device/HidapiPort.h"
 #include "ui/SignalStrengthForm.h"
 #include "ui/controls/JvCheckBox.h"
 
@@ -30,38 +29,13 @@ const QString kVersion = QStringLiteral("1.01");
 
 TMainForm::TMainForm(QWidget* parent, HidPort* port)
     : QWidget(parent)
+    , m_session(port)
 {
-    if (!port) {
-        m_ownedPort = std::make_unique<HidapiPort>();
-        port = m_ownedPort.get();
-    }
-    m_link = std::make_unique<TDeviceLink>(*port, Protocol.ReceiveBuffer.data(), [this] {
-        m_inHandOver = true;
-        Protocol.HandleInputReport();
-        m_inHandOver = false;
-        if (Protocol.SerialNumber != m_historySerial && m_signalStrengthForm) {
-            m_historySerial = Protocol.SerialNumber;
-            m_signalStrengthForm->ClearHistory();
-        }
-        UpdateDeviceCommands();
-    });
-    connect(m_link.get(), &TDeviceLink::Lost, this, [this] {
-        // An unplug while nothing is under way stays silent; the next command discovers again.
-        const bool unfinished = Protocol.OperationInProgress() || m_link->AwaitingAnswer();
-        m_link->Close();
-        if (m_signalStrengthForm)
-            m_signalStrengthForm->StopRefreshing();
-        if (unfinished)
-            EndUnfinishedOperation(QStringLiteral("QUILMOX was disconnected."));
-    });
-    connect(m_link.get(), &TDeviceLink::Silent, this, [this] {
-        m_link->Close();
-        EndUnfinishedOperation(QStringLiteral("QUILMOX stopped answering."));
-    });
     OpenDialog1.Filter = SaveDialog1.Filter = QStringLiteral("Data Files (*.dat);;All Files (*)");
     SaveDialog1.DefaultExt = QStringLiteral("dat");
     BuildLayout();
     ConnectHandlers();
+    ConnectSession();
     RestoreFileFolder();
     // A settings file dropped anywhere on the window loads, also over the text controls, which would otherwise
     // take its address as text.
@@ -75,11 +49,7 @@ TMainForm::TMainForm(QWidget* parent, HidPort* port)
     FormCreate();
 }
 
-TMainForm::~TMainForm()
-{
-    // The reader is stopped and joined, and both handles closed, before the window's members go.
-    m_link.reset();
-}
+TMainForm::~TMainForm() = default;
 
 void TMainForm::ConnectHandlers()
 {
@@ -146,7 +116,6 @@ void TMainForm::FormCreate()
 {
     setWindowTitle(kTitle + QStringLiteral(" Vesion: ") + kVersion);
     PageControl1->setCurrentIndex(0);
-    Protocol.ProtocolState = 0;
     SetDefaults();
     TakeSnapshot();
     PresentConfig();
@@ -177,7 +146,7 @@ void TMainForm::FormClose()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (!FormCloseQuery()) {
+    if (!CloseDuringWriteAllowed() || !FormCloseQuery()) {
         event->ignore();
         return;
     }

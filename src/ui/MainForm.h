@@ -3,9 +3,8 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
-#include "device/DeviceLink.h"
-#include "protocol/DeviceProtocol.h"
 #include "help/HelpSystem.h"
+#include "ui/DeviceSession.h"
 #include "ui/FormTables.h"
 #include "ui/ToolkitServices.h"
 
@@ -27,8 +26,8 @@ class TSignalStrengthForm;
 
 template <typename T> using TFamily = std::array<T*, kChannelCount>; // element n - 1 is control n
 
-// The window is the protocol's host: the state machine sends, logs, asks and presents through it.
-class TMainForm : public QWidget, public ProtocolHost
+// The device work goes through the window's device session, which tells the window how each operation ended.
+class TMainForm : public QWidget
 {
     Q_OBJECT
 
@@ -39,7 +38,9 @@ public:
     ~TMainForm() override;
 
     void SetSignalStrengthForm(TSignalStrengthForm* form);
-    TDeviceLink& Link() { return *m_link; }
+    TDeviceSession& Session() { return m_session; }
+    // The protocol's state: 0 while no operation runs.
+    int32_t ProtocolState() const { return m_session.Protocol().ProtocolState; }
     const THelpSystem& Help() const { return m_help; }
 
     // The configuration model.
@@ -49,7 +50,7 @@ public:
     void CollectForm();
     // Collects into another block: what Compare holds against the controller, leaving Config as it is.
     void CollectForm(TConfigBlock& into) const;
-    void PresentConfig() override;
+    void PresentConfig();
 
     // Settings files. LoadFile is Load File after its dialog: the same checks, boxes and log lines.
     void SaveDataFile();
@@ -85,24 +86,15 @@ public:
     void InputInactiveMessageCheckAllButtonClick();
     void InputInactiveMessageCheckNoneButtonClick();
 
-    // The device link: discovery with its boxes, and the signal-strength request.
-    ConnectResult ConnectDevice();
     void RequestSignalStrength();
     // Keep refreshing's tick: a signal query unless the link is busy; a busy tick is skipped, never queued.
     void KeepRefreshingTick();
     // The compare dialog's "Load Controller Settings": the block the compare read goes onto the form as a Read's.
     void LoadControllerSettings();
-    // The device commands are offered only while no operation is in progress and no answer is on its way.
+    // The device commands and Load File are offered only while no operation is in progress and no answer is on
+    // its way.
     void UpdateDeviceCommands();
-    bool LinkBusy() const;
-
-    // The protocol's host.
-    void SendReport(const TReport& report) override;
-    void AppendLog(const QString& line) override;
-    void ShowError(const QString& text) override;
-    void ShowInformation(const QString& text) override;
-    void ShowSignalStrength(int value) override;
-    void CompareReadComplete(const TConfigBlock& read) override;
+    bool LinkBusy() const { return m_session.Busy(); }
 
     // Help.
     void InitHelp();
@@ -110,8 +102,6 @@ public:
 
     TConfigBlock Config {};
     TConfigBlock ConfigSnapshot {};
-    // TransmitBuffer, ReceiveBuffer, ProtocolState, ChunkNumber and EntryIndex live in the protocol.
-    TDeviceProtocol Protocol { Config, *this };
     QString HelpFilePath;
 
     QTabWidget* PageControl1 = nullptr;
@@ -166,27 +156,24 @@ private:
     void RestoreFileFolder();
     void SetFileFolder(const QString& folder);
     void RememberFolderOf(const QString& fileName);
-    // An operation that lost its controller ends at once: state 0, the box, and a log line naming it.
-    void EndUnfinishedOperation(const QString& text);
-    void QuerySignalStrength(bool quietIdentity);
+    void ConnectSession();
+    void ShowError(const QString& text);
+    // A write, read or compare is being started or runs.
+    bool TransferRunning() const;
+    // While one runs no file is loaded: the window would no longer show what the transfer moves.
+    bool RefuseLoadWhileBusy();
+    // Closing during a write would leave the controller with part of the new settings: the operator may wait.
+    bool CloseDuringWriteAllowed();
+    void CompareComplete(const TConfigBlock& read, const std::vector<SettingDifference>& differences);
     // The compare dialog, built when a compare first finds a difference.
     TCompareDialog* CompareDialog();
 
     QPointer<TSignalStrengthForm> m_signalStrengthForm;
     TCompareDialog* m_compareDialog = nullptr;
-    // Compare: the form as collected when it started, and the controller's block, read over a copy of Config so
-    // that loading it gives what a Read would have.
-    TConfigBlock m_compareForm {};
+    // What the last compare read from the controller, for "Load Controller Settings".
     TConfigBlock m_compareRead {};
-    // A refresh's identity lines are not logged: the query that started refreshing logged them already.
-    bool m_quietIdentity = false;
-    // A report is being handled; a box it shows holds the reader, so no answer could reach the window meanwhile.
-    bool m_inHandOver = false;
-    int32_t m_historySerial = 0; // the controller whose values the signal history holds
     THelpSystem m_help;
-    std::unique_ptr<HidPort> m_ownedPort;
-    // Declared after the protocol: the link, whose reader hands reports to the protocol, goes first.
-    std::unique_ptr<TDeviceLink> m_link;
+    TDeviceSession m_session;
 };
 
 // The application's main window, filled in at start-up.

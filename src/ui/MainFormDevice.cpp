@@ -1,26 +1,45 @@
-// The main window's device commands: Write, Read, Get Signal Strength and Compare start the protocol once the
-// controller is found, one operation at a time; an operation that loses its controller ends with a box and a log
-// line. Keep refreshing's queries run between them.
-#include "protocol/Transfer.h"
+// The main window's device commands: Write, Read, Get Signal Strength and Compare hand the settings to the device
+// session, which runs one operation at a time off the window's thread and tells how it ended. While one runs, the
+// device commands and Load File wait, and closing during a write asks first.
 #include "ui/CompareDialog.h"
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"
 
 #include <QPushButton>
 
+void TMainForm::ConnectSession()
+{
+    connect(&m_session, &TDeviceSession::busyChanged, this, &TMainForm::UpdateDeviceCommands);
+    connect(&m_session, &TDeviceSession::logLine, this, &TMainForm::Log);
+    connect(&m_session, &TDeviceSession::readComplete, this, [this](const TConfigBlock& read) {
+        Config = read;
+        PresentConfig();
+    });
+    connect(&m_session, &TDeviceSession::compareComplete, this, &TMainForm::CompareComplete);
+    connect(&m_session, &TDeviceSession::signalValue, this, [this](int value) {
+        if (m_signalStrengthForm)
+            m_signalStrengthForm->ShowSignalStrength(value);
+    });
+    // The signal history holds one controller's values.
+    connect(&m_session, &TDeviceSession::controllerChanged, this, [this] {
+        if (m_signalStrengthForm)
+            m_signalStrengthForm->ClearHistory();
+    });
+    connect(&m_session, &TDeviceSession::refreshingEnded, this, [this] {
+        if (m_signalStrengthForm)
+            m_signalStrengthForm->StopRefreshing();
+    });
+}
+
 void TMainForm::WriteButtonClick()
 {
     CollectForm();
-    if (ConnectDevice() == ConnectResult::Ready)
-        Protocol.StartWrite();
-    UpdateDeviceCommands();
+    m_session.Write(Config);
 }
 
 void TMainForm::ReadButtonClick()
 {
-    if (ConnectDevice() == ConnectResult::Ready)
-        Protocol.StartRead();
-    UpdateDeviceCommands();
+    m_session.Read(Config);
 }
 
 void TMainForm::SignalStrengthButtonClick()
@@ -38,20 +57,18 @@ void TMainForm::SignalStrengthButtonClick()
 void TMainForm::CompareButtonClick()
 {
     // Neither Config nor the snapshot changes: the form is collected into a block of the compare's own.
-    m_compareForm = Config;
-    CollectForm(m_compareForm);
-    m_compareRead = Config;
-    if (ConnectDevice() == ConnectResult::Ready)
-        Protocol.StartCompare(m_compareRead);
-    UpdateDeviceCommands();
+    TConfigBlock form = Config;
+    CollectForm(form);
+    m_session.Compare(form, Config);
 }
 
-void TMainForm::CompareReadComplete(const TConfigBlock& read)
+void TMainForm::CompareComplete(const TConfigBlock& read, const std::vector<SettingDifference>& differences)
 {
-    const std::vector<SettingDifference> differences = CompareTransferred(m_compareForm, read);
+    m_compareRead = read;
     if (differences.empty()) {
         Log(QStringLiteral("Compare complete: no differences"));
-        ShowInformation(QStringLiteral("QUILMOX holds the settings shown."));
+        MessageDlg(
+            QStringLiteral("QUILMOX holds the settings shown."), TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
         return;
     }
     Log(QStringLiteral("Compare complete: %1 differences").arg(differences.size()));
@@ -77,29 +94,14 @@ void TMainForm::LoadControllerSettings()
 
 void TMainForm::RequestSignalStrength()
 {
-    QuerySignalStrength(false);
+    m_session.QuerySignal(false);
 }
 
 void TMainForm::KeepRefreshingTick()
 {
-    if (LinkBusy())
-        return;
-    QuerySignalStrength(true);
-}
-
-void TMainForm::QuerySignalStrength(bool quietIdentity)
-{
-    m_quietIdentity = quietIdentity;
-    if (ConnectDevice() == ConnectResult::Ready)
-        Protocol.StartSignalStrength();
-    UpdateDeviceCommands();
-}
-
-bool TMainForm::LinkBusy() const
-{
-    // A signal query's answer still on its way would be taken as the next operation's identity reply; a query sent
-    // from within a box that holds the reader ("Read Complete") would wait for the box and then count as silent.
-    return Protocol.OperationInProgress() || m_link->AwaitingAnswer() || m_inHandOver;
+    // A busy tick is skipped, never queued.
+    if (!LinkBusy())
+        m_session.QuerySignal(true);
 }
 
 void TMainForm::UpdateDeviceCommands()
@@ -107,6 +109,7 @@ void TMainForm::UpdateDeviceCommands()
     const bool idle = !LinkBusy();
     for (QPushButton* button : { WriteButton, ReadButton, SignalStrengthButton, CompareButton })
         button->setEnabled(idle);
+    LoadButton->setEnabled(!TransferRunning());
     if (m_signalStrengthForm)
         m_signalStrengthForm->RefreshButton->setEnabled(idle);
     if (idle)
@@ -115,62 +118,35 @@ void TMainForm::UpdateDeviceCommands()
         setCursor(Qt::BusyCursor);
 }
 
-void TMainForm::EndUnfinishedOperation(const QString& text)
+bool TMainForm::TransferRunning() const
 {
-    const Operation operation = Protocol.CurrentOperation();
-    Protocol.ProtocolState = ProtocolStates::Idle;
-    UpdateDeviceCommands();
-    if (operation == Operation::None)
-        return;
-    ShowError(text);
-    if (operation == Operation::Write)
-        Log(QStringLiteral("Write not completed."));
-    else if (operation == Operation::Read)
-        Log(QStringLiteral("Read not completed."));
-    else if (operation == Operation::Compare)
-        Log(QStringLiteral("Compare not completed."));
-    else
-        Log(QStringLiteral("Signal strength not completed."));
+    // A signal query moves no settings, so a file may be loaded meanwhile.
+    const Operation running = m_session.Running();
+    return m_session.Busy() && running != Operation::None && running != Operation::Signal;
 }
 
-ConnectResult TMainForm::ConnectDevice()
+bool TMainForm::RefuseLoadWhileBusy()
 {
-    const ConnectResult result = m_link->ConnectDevice();
-    if (result == ConnectResult::ProgramMode)
-        ShowError(QStringLiteral("QUILMOX is in Program Mode"));
-    else if (result == ConnectResult::NotFound)
-        ShowError(QStringLiteral("Cannot find QUILMOX"));
-    return result;
+    if (!TransferRunning())
+        return false;
+    MessageDlg(m_session.Running() == Operation::Write
+            ? QStringLiteral("QUILMOX is being written.\nLoad the file when the write has ended.")
+            : QStringLiteral("QUILMOX is being read.\nLoad the file when the read has ended."),
+        TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
+    return true;
 }
 
-void TMainForm::SendReport(const TReport& report)
+bool TMainForm::CloseDuringWriteAllowed()
 {
-    m_link->SendReport(report);
-}
-
-void TMainForm::AppendLog(const QString& line)
-{
-    // Every two seconds two identity lines would soon bury the log.
-    if (m_quietIdentity && Protocol.CurrentOperation() == Operation::Signal)
-        return;
-    Log(line);
+    if (m_session.Running() != Operation::Write)
+        return true;
+    return MessageDlg(QStringLiteral("QUILMOX is being written.\nClosing now leaves it with part of the new "
+                                     "settings.\nClose anyway?"),
+               TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNo, 0)
+        == mrYes;
 }
 
 void TMainForm::ShowError(const QString& text)
 {
-    // Whatever failed, Keep refreshing stops first: its next tick would only bring the same box again.
-    if (m_signalStrengthForm)
-        m_signalStrengthForm->StopRefreshing();
     MessageDlg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
-}
-
-void TMainForm::ShowInformation(const QString& text)
-{
-    MessageDlg(text, TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
-}
-
-void TMainForm::ShowSignalStrength(int value)
-{
-    if (m_signalStrengthForm)
-        m_signalStrengthForm->ShowSignalStrength(value);
 }

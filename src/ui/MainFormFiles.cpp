@@ -48,12 +48,16 @@ void TMainForm::SaveDataFile()
 
 void TMainForm::LoadDataFile()
 {
+    if (RefuseLoadWhileBusy())
+        return;
     if (OpenDialog1.Execute(this))
         LoadFile(OpenDialog1.FileName);
 }
 
 void TMainForm::LoadFile(const QString& fileName)
 {
+    if (RefuseLoadWhileBusy())
+        return;
     const LoadOutcome outcome = LoadSettingsFile(fileName, Config);
     if (outcome == LoadOutcome::Loaded) {
         PresentConfig();

@@ -12,7 +12,7 @@ class QWidget;
 QFont ToolkitFont();
 
 enum class TMsgDlgType { mtError, mtInformation, mtConfirmation };
-enum class TMsgDlgButtons { mbOK, mbYesNoCancel };
+enum class TMsgDlgButtons { mbOK, mbYesNoCancel, mbYesNo };
 
 // The button results the tool tells apart; any other value means "no, or nothing the tool acts on".
 constexpr int mrOk = 1;

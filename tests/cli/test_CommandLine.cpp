@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(err, row.err);
         QCOMPARE(out, row.out);
         const QList<QByteArray> lines = GoldenWrite();
-        const auto log = emulator->outputLog;
+        const auto log = emulator->OutputLog();
         QByteArray commands;
         for (std::size_t i = 0; i < log.size(); ++i) {
             commands += char(log[i][1]);

@@ -37,9 +37,16 @@ public:
     }
     int Write(const TReport& report) override
     {
-        std::lock_guard lock(c.mutex);
+        std::unique_lock lock(c.mutex);
         if (access != HidAccess::Write || device.gone)
             return -1;
+        if (++c.writes == c.holdAt) {
+            c.writeHeld = true;
+            c.writeReleased.wait_for(lock, std::chrono::milliseconds(c.holdMs), [&] { return c.released; });
+            c.writeHeld = false;
+            if (c.holdFails)
+                return -1;
+        }
         const Reply reply = c.Receive(report);
         if (reply.answered) {
             c.inputQueue.push_back(reply.answer);
@@ -69,6 +76,22 @@ void EmulatedController::Limit(int reports, bool unplug)
     unplug ? ControllerModel::UnplugAfter(reports) : ControllerModel::SilenceAfter(reports);
     if (unplug && reports == 0)
         UnplugOpenDevices();
+}
+
+void EmulatedController::HoldWrite(int report, int milliseconds, bool fail)
+{
+    std::lock_guard lock(mutex);
+    holdAt = writes + report;
+    holdMs = milliseconds;
+    holdFails = fail;
+    released = false;
+}
+
+void EmulatedController::ReleaseWrite()
+{
+    std::lock_guard lock(mutex);
+    released = true;
+    writeReleased.notify_all();
 }
 
 void EmulatedController::InjectReport(const QByteArray& bytes)

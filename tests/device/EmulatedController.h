@@ -1,16 +1,19 @@
 // An emulated controller behind the HID port seam: the controller's model (ControllerModel) answers each output
 // report in process, and a test adds devices, fails opens, silences or unplugs it and reads back every report it
 // received.
-// Tests and the link's writes use it from the GUI thread; only the input queue is shared with the reader thread.
+// The link writes from its own thread and the reader reads from another: the devices' state, the input queue and
+// the log of output reports are guarded by one mutex, so a test reads the log through OutputLog().
 #pragma once
 
 #include "ControllerModel.h"
 #include "device/HidPort.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <map>
 #include <mutex>
+#include <utility>
 
 class EmulatedController : public HidPort, public ControllerModel
 {
@@ -29,9 +32,31 @@ public:
         std::lock_guard lock(mutex);
         return int(inputQueue.size());
     }
+    // Every output report received so far.
+    std::vector<TReport> OutputLog() const
+    {
+        std::lock_guard lock(mutex);
+        return outputLog;
+    }
+    // The write of output report `report` (1 for the first) is held: it returns only after ReleaseWrite or after
+    // `milliseconds`, then fails as a write to a vanished device does when `fail` is set, or goes through.
+    void HoldWrite(int report, int milliseconds, bool fail);
+    void ReleaseWrite();
+    bool WriteHeld() const
+    {
+        std::lock_guard lock(mutex);
+        return writeHeld;
+    }
 
-    std::vector<QByteArray> openedPaths; // one entry per successful open
-    int openHandles = 0;
+    // Takes the log: a long run keeps no record of what it already counted.
+    std::vector<TReport> TakeOutputLog()
+    {
+        std::lock_guard lock(mutex);
+        return std::exchange(outputLog, {});
+    }
+
+    std::vector<QByteArray> openedPaths; // one entry per successful open; read it while no link does I/O
+    std::atomic<int> openHandles = 0;
 
     std::vector<HidInterfaceInfo> Enumerate() override;
     std::unique_ptr<HidDevice> Open(const QByteArray& path, HidAccess access) override;
@@ -50,6 +75,9 @@ private:
 
     mutable std::mutex mutex; // guards the devices' state and the input queue
     std::condition_variable inputArrived;
+    std::condition_variable writeReleased;
+    int holdAt = 0, holdMs = 0, writes = 0;
+    bool holdFails = false, writeHeld = false, released = false;
     std::deque<Device> devices; // a deque keeps the handles' references valid as devices are added
     std::deque<QByteArray> inputQueue;
     int readHandles = 0;

@@ -56,10 +56,10 @@ private slots:
         for (const QString& button : kDeviceButtons)
             Click(bench.Form, button);
         QVERIFY(AwaitBoxes(1));
-        const auto& log = bench.Controller.outputLog;
-        QCOMPARE(Commands(log), kWrite);
-        QCOMPARE(Bytes(log[2]).mid(4, 2), Hex("0100")); // input 9's flag, collected from the form
-        QCOMPARE(Bytes(log[43]).mid(3, 16), QByteArray(16, 'x')); // the message's bytes 240..255
+        const auto log = [&] { return bench.Controller.OutputLog(); };
+        QCOMPARE(Commands(log()), kWrite);
+        QCOMPARE(Bytes(log()[2]).mid(4, 2), Hex("0100")); // input 9's flag, collected from the form
+        QCOMPARE(Bytes(log()[43]).mid(3, 16), QByteArray(16, 'x')); // the message's bytes 240..255
         QCOMPARE(Log(bench.Form),
             (QStringList { "Dedudev Version:Parlowen 1.0", "Serial Number: 16909060", "Data downloaded" }));
         QCOMPARE(Boxes(), QStringList { "Download Complete" });
@@ -67,14 +67,14 @@ private slots:
         QCOMPARE(DeviceCommands(bench), "offered");
 
         // The controller answers input 16 as active too; the operator's later edits give way to what it holds.
-        bench.Controller.presetHalves[0] = Bytes(log[2]).mid(3).replace(1, 2, Hex("8100"));
+        bench.Controller.presetHalves[0] = Bytes(log()[2]).mid(3).replace(1, 2, Hex("8100"));
         Set(bench.Form, "InputActiveMessageJvCheckBox9", false);
         Set(bench.Form, "SMSMessageMemo", "other");
         Click(bench.Form, "ReadButton", mrOk);
         QCOMPARE(DeviceCommands(bench), "busy");
         QVERIFY(AwaitBoxes(2));
         QCOMPARE(Boxes().last(), QStringLiteral("Read Complete"));
-        QCOMPARE(Commands(log, 45), kRead);
+        QCOMPARE(Commands(log(), 45), kRead);
         QCOMPARE(Bytes(bench.Form.Config).mid(48, 16), Hex("00000000000000000100000000000001"));
         QCOMPARE(Value(bench.Form, "InputActiveMessageJvCheckBox16"), QVariant(true));
         QCOMPARE(Value(bench.Form, "SMSMessageMemo"), QVariant(QString(300, 'x'))); // bytes 256 on stay as held
@@ -97,7 +97,7 @@ private slots:
         bench.Controller.signalValues = { 0 };
         QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
         QVERIFY(Await([&] { return bar->value() == 0 && bar->text() == "0"; }));
-        QCOMPARE(Commands(bench.Controller.outputLog), "SASA");
+        QCOMPARE(Commands(bench.Controller.OutputLog()), "SASA");
         QTest::keyClick(&bench.Signal, Qt::Key_Escape);
         QVERIFY(bench.Signal.isHidden());
         bench.Signal.show();
@@ -111,7 +111,7 @@ private slots:
     void compare()
     {
         Bench bench;
-        const auto& log = bench.Controller.outputLog;
+        const auto log = [&] { return bench.Controller.OutputLog(); };
         Set(bench.Form, "SMSMessageMemo", QString(300, 'x'));
         Click(bench.Form, "WriteButton", mrOk);
         QVERIFY(AwaitBoxes(1));
@@ -120,11 +120,11 @@ private slots:
         QVERIFY(AwaitBoxes(2));
         QCOMPARE(Boxes().last(), QStringLiteral("QUILMOX holds the settings shown."));
         QCOMPARE(Log(bench.Form).last(), QStringLiteral("Compare complete: no differences"));
-        QCOMPARE(Commands(log, 45), kRead);
+        QCOMPARE(Commands(log(), 45), kRead);
 
         // A flag, a command word and a pulse period on the form, the inhibit input in the controller, and the
         // message beyond its 256th byte, which never travels.
-        bench.Controller.presetHalves[1] = Bytes(log[3]).mid(3).replace(37, 1, Hex("10"));
+        bench.Controller.presetHalves[1] = Bytes(log()[3]).mid(3).replace(37, 1, Hex("10"));
         for (const auto& [control, value] :
             { std::pair<QString, QVariant> { "InvertInputsJvCheckBox1", true }, { "OutputOnEdit16", "Lamp" },
                 { "OutputPulseCSpinEdit1", 65000 }, { "SMSMessageMemo", QString(280, 'x') + 'y' } })
@@ -154,7 +154,8 @@ private slots:
         QVERIFY(AwaitBoxes(3));
         QCOMPARE(Bytes(bench.Form.Config), loaded);
         QCOMPARE(Bytes(bench.Form.ConfigSnapshot), snapshot);
-        QCOMPARE(Commands(log, 88), kRead + kRead); // the protocol test finds a compare's reports a read's, byte for byte
+        QCOMPARE(
+            Commands(log(), 88), kRead + kRead); // the protocol test finds a compare's reports a read's, byte for byte
     }
 
     // Keep refreshing asks at its interval while the window is shown and logs the identity once; a write runs
@@ -163,7 +164,7 @@ private slots:
     void keepRefreshing()
     {
         Bench bench;
-        const auto& log = bench.Controller.outputLog;
+        const auto log = [&] { return bench.Controller.OutputLog(); };
         bench.Signal.SetRefreshInterval(50);
         bench.Controller.signalValues = { 12 };
         QCheckBox* keep = bench.Signal.KeepRefreshingCheckBox;
@@ -172,14 +173,14 @@ private slots:
         QWidget* strip = bench.Signal.findChild<QWidget*>("SignalHistoryStrip");
         QVERIFY(!keep->isChecked() && strip && strip->accessibleDescription() == "No values yet");
         keep->click();
-        QVERIFY(Await([&] { return Commands(log).count("SA") >= 5; }));
+        QVERIFY(Await([&] { return Commands(log()).count("SA") >= 5; }));
         QCOMPARE(Log(bench.Form).size(), 2);
         QVERIFY(Await([&] { return bench.Form.WriteButton->isEnabled(); }));
-        const std::size_t before = log.size();
+        const std::size_t before = log().size();
         ToolkitScript::SetNextAnswer(mrOk);
         bench.Form.WriteButton->click();
-        QVERIFY(AwaitBoxes(1) && Await([&] { return Commands(log, before).count("SA") >= 2; }));
-        QVERIFY2(Commands(log, before).startsWith(kWrite + "SA"), Commands(log, before));
+        QVERIFY(AwaitBoxes(1) && Await([&] { return Commands(log(), before).count("SA") >= 2; }));
+        QVERIFY2(Commands(log(), before).startsWith(kWrite + "SA"), Commands(log(), before));
         QVERIFY(bench.Signal.History().size() >= 6);
         QCOMPARE(strip->accessibleDescription(), QStringLiteral("The last two minutes; latest value 12"));
 
@@ -200,6 +201,7 @@ private slots:
         bench.Signal.SetRefreshInterval(5);
         ToolkitScript::SetNextAnswer(mrOk);
         keep->click();
+        QVERIFY(AwaitBoxes(2));
         QCOMPARE(Boxes(), (QStringList { "Download Complete", "Cannot find QUILMOX" }));
         QVERIFY(!keep->isChecked());
 
@@ -224,10 +226,10 @@ private slots:
                 bench.Controller.identity.check[2] = uint8_t(identityByte4);
                 Set(bench.Form, "DeviceNameEdit", "Edited");
                 Click(bench.Form, button, mrOk);
-                QVERIFY(AwaitBoxes(1) && Await([&] { return bench.Form.Protocol.ProtocolState == 0; }));
+                QVERIFY(AwaitBoxes(1) && Await([&] { return bench.Form.ProtocolState() == 0; }));
                 QCOMPARE(Boxes(), QStringList { box });
                 QCOMPARE(ToolkitScript::AskedBoxes()[0].Kind, TMsgDlgType::mtError);
-                QCOMPARE(Commands(bench.Controller.outputLog), hardwareId == kNormalId ? "S" : "");
+                QCOMPARE(Commands(bench.Controller.OutputLog()), hardwareId == kNormalId ? "S" : "");
                 QCOMPARE(DeviceCommands(bench), "offered");
                 QVERIFY(Log(bench.Form).isEmpty());
                 QCOMPARE(bench.Controller.openHandles, hardwareId == kNormalId ? 2 : 0); // program mode is let go
@@ -250,29 +252,29 @@ private slots:
             for (const auto& [button, answered, line] : rows) {
                 StartStrict();
                 Bench bench;
-                bench.Form.Link().SetAnswerTimeout(200);
+                bench.Form.Session().Link().SetAnswerTimeout(200);
                 unplugged ? bench.Controller.UnplugAfter(answered) : bench.Controller.SilenceAfter(answered);
                 Click(bench.Form, button, mrOk);
                 if (!unplugged && button == "SignalStrengthButton") { // the query's answer is still awaited
-                    QVERIFY(Await([&] { return bench.Form.Protocol.ProtocolState == 61; }));
+                    QVERIFY(Await([&] { return bench.Form.ProtocolState() == 61; }));
                     QCOMPARE(DeviceCommands(bench), "busy");
                 }
                 QVERIFY(AwaitBoxes(1));
                 QCOMPARE(
                     Boxes(), QStringList { unplugged ? "QUILMOX was disconnected." : "QUILMOX stopped answering." });
                 QCOMPARE(Log(bench.Form).last(), line);
-                QCOMPARE(bench.Form.Protocol.ProtocolState, 0);
+                QCOMPARE(bench.Form.ProtocolState(), 0);
                 QCOMPARE(DeviceCommands(bench), "offered");
-                QCOMPARE(bench.Controller.openHandles, 0);
+                QVERIFY(Await([&] { return bench.Controller.openHandles == 0; }));
                 bench.Controller.InjectReport(Hex("000000010B")); // a late answer finds no link
                 QCoreApplication::processEvents();
                 bench.Controller.AddDevice(kNormalId); // plugged in again: the next command runs whole
                 bench.Controller.SilenceAfter(-1);
-                const std::size_t sent = bench.Controller.outputLog.size();
+                const std::size_t sent = bench.Controller.OutputLog().size();
                 Click(bench.Form, "WriteButton", mrOk);
                 QVERIFY(AwaitBoxes(2));
                 QCOMPARE(Boxes().last(), QStringLiteral("Download Complete"));
-                QCOMPARE(Commands(bench.Controller.outputLog, sent), kWrite);
+                QCOMPARE(Commands(bench.Controller.OutputLog(), sent), kWrite);
             }
         }
     }
@@ -283,7 +285,7 @@ private slots:
     {
         ToolkitScript::SetStrict(false);
         Bench bench;
-        const auto& log = bench.Controller.outputLog;
+        const auto log = [&] { return bench.Controller.OutputLog(); };
         bench.Form.show();
         bench.Signal.show();
         bench.Signal.SetRefreshInterval(20);
@@ -298,12 +300,12 @@ private slots:
             }
             if (!box || stateInBox >= 0)
                 return;
-            const int sent = int(log.size());
+            const int sent = int(log().size());
             bench.Controller.InjectReport(Hex("000000010B"));
             Await([] { return false; }, 100);
-            stateInBox = bench.Form.Protocol.ProtocolState;
+            stateInBox = bench.Form.ProtocolState();
             pendingInBox = bench.Controller.PendingInputs();
-            sentInBox = int(log.size()) - sent;
+            sentInBox = int(log().size()) - sent;
             // The unasked report reaches the protocol once the box closes; no query may be under way to take it.
             bench.Signal.KeepRefreshingCheckBox->click();
             box->button(QMessageBox::Ok)->click();
@@ -316,7 +318,7 @@ private slots:
         QCOMPARE(stateInBox, 0);
         QCOMPARE(pendingInBox, 1);
         QCOMPARE(sentInBox, 0);
-        QVERIFY(Commands(log).contains("A" + kRead));
+        QVERIFY(Commands(log()).contains("A" + kRead));
         QCOMPARE(Log(bench.Form).size(), 2);
         QVERIFY2(laterBoxes.isEmpty(), qPrintable(laterBoxes.join(" | ")));
     }

@@ -1,0 +1,8 @@
+// On Windows any user may open a HID device; an open that fails means another program holds it exclusively.
+#include "device/OpenFailure.h"
+
+QString OpenFailureCause(const QByteArray& /*path*/)
+{
+    return QStringLiteral("QUILMOX is plugged in, but another program is using it.\n"
+                          "Close that program, then try again.");
+}
