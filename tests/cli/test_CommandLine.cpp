@@ -4,8 +4,9 @@
 #include "PlatformFiles.h"
 #include "TestSupport.h"
 #include "cli/CommandLine.h"
-#include "protocol/Transfer.h"
+#include "device/OpenFailure.h"
 #include "files/SettingsFile.h"
+#include "protocol/Transfer.h"
 
 #include <QtTest>
 
@@ -27,6 +28,7 @@ struct Case
     int unplugAfter = -1; // -1: stays
     QByteArray hardwareId = kNormal; // empty: no device
     uint8_t identity = 11; // byte 4 of the identity reply: 11 for a Parlowen
+    EmulatedController::OpenFailure failure = EmulatedController::OpenFailure::None;
 };
 
 } // namespace
@@ -94,6 +96,9 @@ private slots:
             { { "info" }, 4, "", "Application is not a QUILMOX Parlowen\n", "S", {}, -1, -1, kNormal, 12 });
         row("program mode", { write, 3, "", "QUILMOX is in Program Mode\n", "", {}, -1, -1, kProgramMode });
         row("no controller", { write, 3, "", none, "", {}, -1, -1, "" });
+        row("a controller that will not open",
+            { write, 3, "", none + OpenFailureCause("emulated/hidraw0") + "\n", "", {}, -1, -1, kNormal, 11,
+                EmulatedController::OpenFailure::Read });
         row("another device path", { write + QStringList { "--device", "emulated/hidraw7" }, 3, "", none, "" });
         row("read over a file",
             { { "read", "-o", "kept.dat" }, 2, "", "kept.dat: the file exists; --force replaces it\n", "" });
@@ -112,7 +117,7 @@ private slots:
     {
         QFETCH(Case, row);
         if (!row.hardwareId.isEmpty())
-            emulator->AddDevice(row.hardwareId);
+            emulator->AddDevice(row.hardwareId, row.failure);
         emulator->identity = { { 0, 1, row.identity }, 7, "V" };
         if (row.silenceAfter >= 0)
             emulator->SilenceAfter(row.silenceAfter);

@@ -4,6 +4,7 @@
 #include "EmulatedController.h"
 #include "device/DeviceLink.h"
 #include "device/HidapiPort.h"
+#include "device/OpenFailure.h"
 
 #include <QtTest>
 
@@ -72,6 +73,9 @@ private slots:
             for (const QByteArray& id : ids)
                 paths << emulator->AddDevice(id, paths.isEmpty() ? firstFails : Failure::None);
             QCOMPARE(link->ConnectDevice(), result);
+            // Present but not opened: the cause names the controller's node.
+            const bool unopened = result == R::NotFound && firstFails != ok;
+            QCOMPARE(link->UnopenedCause(), unopened ? OpenFailureCause(paths[0]) : QString());
             QCOMPARE(int(emulator->openedPaths.size()), opens);
             QCOMPARE(emulator->openHandles, linked < 0 ? 0 : 2);
             const QByteArray chosen = emulator->AddDevice(kNormal);
@@ -86,6 +90,27 @@ private slots:
             QCOMPARE(emulator->openedPaths.back(), chosen);
         }
         QCOMPARE(FormatHardwareId(0x04D8, ControllerProductId, 0x000B), kNormal); // as hidapi's IDs are written
+    }
+
+    // A write the system refuses ends the link as an unplug does, on the caller's thread and on the link's own.
+    void failedWriteIsLost()
+    {
+        for (const LinkThreading threading : { LinkThreading::Caller, LinkThreading::Own }) {
+            init();
+            link = std::make_unique<TDeviceLink>(
+                *emulator, receiveBuffer.data(), [] {}, threading);
+            emulator->AddDevice(kNormal);
+            ConnectResult result = ConnectResult::NotFound;
+            link->ConnectDevice([&](ConnectResult outcome, const QString&) { result = outcome; });
+            QTRY_COMPARE(result, ConnectResult::Ready);
+            QSignalSpy lost(link.get(), &TDeviceLink::Lost);
+            emulator->HoldWrite(2, 0, true);
+            link->SendReport(TReport {});
+            link->SendReport(TReport {});
+            QTRY_COMPARE(lost.size(), 1);
+            QCOMPARE(int(emulator->OutputLog().size()), 1);
+            QVERIFY(!link->Connected());
+        }
     }
 
     // An input report arrives whole in ReceiveBuffer; a short one leaves the rest of the one before. (Output reports

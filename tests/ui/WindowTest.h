@@ -76,9 +76,10 @@ struct Bench
     TMainForm Form { nullptr, &Controller };
     TSignalStrengthForm Signal;
 
-    explicit Bench(const QByteArray& hardwareId = kNormalId)
+    explicit Bench(const QByteArray& hardwareId = kNormalId,
+        EmulatedController::OpenFailure failure = EmulatedController::OpenFailure::None)
     {
-        Controller.AddDevice(hardwareId);
+        Controller.AddDevice(hardwareId, failure);
         Form.SetSignalStrengthForm(&Signal);
     }
 };

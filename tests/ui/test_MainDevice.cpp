@@ -2,7 +2,11 @@
 // time, a write of the edited form and a read that presents what arrived, a compare that changes nothing, the signal
 // strength window and Keep refreshing, the refusals, the endings when the controller is unplugged or falls silent,
 // and a box that holds the reader.
+#include "ExpectedWrite.h"
 #include "WindowTest.h"
+#include "device/OpenFailure.h"
+#include "files/SettingsFile.h"
+#include "protocol/Transfer.h"
 #include "ui/CompareDialog.h"
 
 namespace {
@@ -34,6 +38,35 @@ bool AwaitBoxes(int count)
 {
     return Await([count] { return Boxes().size() >= count; });
 }
+
+// The write reports as the golden write of a block spells them.
+QByteArray Wire(const std::vector<TReport>& log, std::size_t from = 0)
+{
+    QByteArray wire;
+    for (std::size_t i = from; i < log.size(); ++i)
+        wire += QByteArray(reinterpret_cast<const char*>(log[i].data()) + 1, kReportSize - 1).toHex(' ').toUpper()
+            + '\n';
+    return wire;
+}
+
+// The longest pause of the window's own thread while it runs: a 10 ms timer that should never wait long.
+struct Heartbeat
+{
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 longest = 0;
+    Heartbeat()
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] { longest = std::max(longest, clock.restart()); });
+        clock.start();
+        timer.start();
+    }
+};
+
+const QString kLoadWaits = QStringLiteral("QUILMOX is being written.\nLoad the file when the write has ended.");
+const QString kCloseAsks
+    = QStringLiteral("QUILMOX is being written.\nClosing now leaves it with part of the new settings.\nClose anyway?");
 
 } // namespace
 
@@ -215,24 +248,30 @@ private slots:
     // No controller, one in program mode, one that runs another application: the box, and nothing else changes.
     void refused()
     {
-        const std::tuple<QByteArray, int, QString> rows[]
-            = { { "HID\\VID_046D&PID_C52B&REV_1201", 11, "Cannot find QUILMOX" },
-                  { "HID\\VID_04D8&PID_F2C4&REV_0001", 11, "QUILMOX is in Program Mode" },
-                  { kNormalId, 12, "Application is not a QUILMOX Parlowen" } };
-        for (const auto& [hardwareId, identityByte4, box] : rows) {
+        using Failure = EmulatedController::OpenFailure;
+        // A controller that is there but will not open is told with the cause beneath.
+        const QString unopened = "Cannot find QUILMOX\n" + OpenFailureCause("emulated/hidraw0");
+        const std::tuple<QByteArray, Failure, int, QString> rows[]
+            = { { "HID\\VID_046D&PID_C52B&REV_1201", Failure::None, 11, "Cannot find QUILMOX" },
+                  { "HID\\VID_04D8&PID_F2C4&REV_0001", Failure::None, 11, "QUILMOX is in Program Mode" },
+                  { kNormalId, Failure::Read, 11, unopened },
+                  { "HID\\VID_04D8&PID_F2C4&REV_0001", Failure::Write, 11, unopened },
+                  { kNormalId, Failure::None, 12, "Application is not a QUILMOX Parlowen" } };
+        for (const auto& [hardwareId, failure, identityByte4, box] : rows) {
             for (const QString& button : kDeviceButtons) {
                 StartStrict();
-                Bench bench(hardwareId);
+                Bench bench(hardwareId, failure);
                 bench.Controller.identity.check[2] = uint8_t(identityByte4);
                 Set(bench.Form, "DeviceNameEdit", "Edited");
                 Click(bench.Form, button, mrOk);
                 QVERIFY(AwaitBoxes(1) && Await([&] { return bench.Form.ProtocolState() == 0; }));
                 QCOMPARE(Boxes(), QStringList { box });
                 QCOMPARE(ToolkitScript::AskedBoxes()[0].Kind, TMsgDlgType::mtError);
-                QCOMPARE(Commands(bench.Controller.OutputLog()), hardwareId == kNormalId ? "S" : "");
+                const bool answered = hardwareId == kNormalId && failure == Failure::None;
+                QCOMPARE(Commands(bench.Controller.OutputLog()), answered ? "S" : "");
                 QCOMPARE(DeviceCommands(bench), "offered");
                 QVERIFY(Log(bench.Form).isEmpty());
-                QCOMPARE(bench.Controller.openHandles, hardwareId == kNormalId ? 2 : 0); // program mode is let go
+                QCOMPARE(bench.Controller.openHandles, answered ? 2 : 0); // program mode is let go
                 QCOMPARE(bench.Form.Config.DeviceName[0] == 'E', button == "WriteButton"); // only Write collects
                 QCOMPARE(bench.Signal.isVisible(), button == "SignalStrengthButton");
             }
@@ -254,6 +293,8 @@ private slots:
                 Bench bench;
                 bench.Form.Session().Link().SetAnswerTimeout(200);
                 unplugged ? bench.Controller.UnplugAfter(answered) : bench.Controller.SilenceAfter(answered);
+                bench.Controller.presetHalves[2] = QByteArray(62, 'r'); // what a read would bring
+                const QByteArray config = Bytes(bench.Form.Config);
                 Click(bench.Form, button, mrOk);
                 if (!unplugged && button == "SignalStrengthButton") { // the query's answer is still awaited
                     QVERIFY(Await([&] { return bench.Form.ProtocolState() == 61; }));
@@ -263,6 +304,8 @@ private slots:
                 QCOMPARE(
                     Boxes(), QStringList { unplugged ? "QUILMOX was disconnected." : "QUILMOX stopped answering." });
                 QCOMPARE(Log(bench.Form).last(), line);
+                QCOMPARE(Bytes(bench.Form.Config), config); // what an unfinished read brought stays out
+                QCOMPARE(Value(bench.Form, "DeviceNameEdit"), QVariant("QUILMOX"));
                 QCOMPARE(bench.Form.ProtocolState(), 0);
                 QCOMPARE(DeviceCommands(bench), "offered");
                 QVERIFY(Await([&] { return bench.Controller.openHandles == 0; }));
@@ -277,6 +320,120 @@ private slots:
                 QCOMPARE(Commands(bench.Controller.OutputLog(), sent), kWrite);
             }
         }
+    }
+
+    // Each operation works on its own copy. A write held at its 15th report sends the block of the click, whatever
+    // the operator edits, saves or loads meanwhile: the save has the form as shown, the load waits. A read held so
+    // shows what the controller holds at its end, not a mixture with the edits made meanwhile.
+    void ownCopy()
+    {
+        QTemporaryDir dir;
+        Bench bench;
+        const QString other = dir.filePath("other.dat"), saved = dir.filePath("saved.dat");
+        TConfigBlock file {};
+        SetDefaults(file);
+        file.DeviceName[0] = 'F';
+        QVERIFY(SaveSettingsFile(other, file));
+        Set(bench.Form, "OutputOnEdit16", "Clicked");
+        TConfigBlock clicked = bench.Form.Config;
+        bench.Form.CollectForm(clicked);
+
+        bench.Controller.HoldWrite(15, 60000, false);
+        Click(bench.Form, "WriteButton");
+        QVERIFY(Await([&] { return bench.Controller.WriteHeld(); }));
+        Set(bench.Form, "OutputOnEdit16", "Edited");
+        QVERIFY(!bench.Form.LoadButton->isEnabled());
+        ToolkitScript::SetNextAnswer(mrOk);
+        bench.Form.LoadFile(other); // as a drop loads
+        ToolkitScript::SetNextAnswer(mrOk);
+        bench.Form.LoadButtonClick(); // as Ctrl+O does
+        ToolkitScript::SetNextFileName(saved);
+        bench.Form.SaveButtonClick();
+        ToolkitScript::SetNextAnswer(mrOk);
+        bench.Controller.ReleaseWrite();
+        QVERIFY(AwaitBoxes(3));
+        QCOMPARE(Boxes(), (QStringList { kLoadWaits, kLoadWaits, "Download Complete" }));
+        QCOMPARE(Wire(bench.Controller.OutputLog()), ExpectedWrite(clicked));
+        QVERIFY(bench.Form.LoadButton->isEnabled());
+        TConfigBlock inFile {};
+        QCOMPARE(LoadSettingsFile(saved, inFile), LoadOutcome::Loaded);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(inFile.OutputOn[15]), 6), QByteArray("Edited"));
+        QCOMPARE(Value(bench.Form, "DeviceNameEdit"), QVariant("QUILMOX")); // the file never loaded
+
+        const std::size_t sent = bench.Controller.OutputLog().size();
+        bench.Controller.HoldWrite(20, 60000, false);
+        Click(bench.Form, "ReadButton");
+        QVERIFY(Await([&] { return bench.Controller.WriteHeld(); }));
+        Set(bench.Form, "InvertInputsJvCheckBox1", true);
+        Set(bench.Form, "OutputOnEdit16", "Later");
+        ToolkitScript::SetNextFileName(saved);
+        bench.Form.SaveButtonClick(); // collects the edits into the working block meanwhile
+        ToolkitScript::SetNextAnswer(mrOk);
+        bench.Controller.ReleaseWrite();
+        QVERIFY(AwaitBoxes(4));
+        QCOMPARE(Boxes().last(), QStringLiteral("Read Complete"));
+        QCOMPARE(Commands(bench.Controller.OutputLog(), sent), kRead);
+        QCOMPARE(Bytes(TransferredBlock(bench.Form.Config)), Bytes(TransferredBlock(clicked)));
+        QCOMPARE(Value(bench.Form, "InvertInputsJvCheckBox1"), QVariant(false));
+    }
+
+    // Closing during a write asks first, and No waits for its end; during a read the window closes as ever.
+    void closeDuringOperation_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("write, wait") << "WriteButton" << mrNo << false;
+        QTest::newRow("write, close anyway") << "WriteButton" << mrYes << true;
+        QTest::newRow("read") << "ReadButton" << 0 << true;
+    }
+    void closeDuringOperation()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        Bench bench;
+        bench.Form.show();
+        bench.Controller.HoldWrite(10, 60000, false);
+        Click(bench.Form, button);
+        QVERIFY(Await([&] { return bench.Controller.WriteHeld(); }));
+        if (answer)
+            ToolkitScript::SetNextAnswer(answer);
+        QCOMPARE(bench.Form.close(), closes);
+        QCOMPARE(Boxes(), answer ? QStringList { kCloseAsks } : QStringList());
+        if (answer)
+            QCOMPARE(ToolkitScript::AskedBoxes()[0].Buttons, TMsgDlgButtons::mbYesNo);
+        if (!closes)
+            ToolkitScript::SetNextAnswer(mrOk);
+        bench.Controller.ReleaseWrite();
+        if (!closes) {
+            QVERIFY(AwaitBoxes(2));
+            QCOMPARE(Boxes().last(), QStringLiteral("Download Complete"));
+            QVERIFY(bench.Form.close()); // nothing changed since the start: no question
+        }
+    }
+
+    // A write that the system holds up for a second never stops the window's own thread, and the operation then
+    // ends as the write did: refused as by an unplug, told at once, or gone through.
+    void writeHeldUp_data()
+    {
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("refused") << true;
+        QTest::newRow("through") << false;
+    }
+    void writeHeldUp()
+    {
+        QFETCH(bool, fails);
+        Bench bench;
+        bench.Controller.HoldWrite(10, 1000, fails);
+        Heartbeat heartbeat;
+        Click(bench.Form, "WriteButton", mrOk);
+        QVERIFY(AwaitBoxes(1));
+        QVERIFY2(heartbeat.longest < 250, qPrintable(QString::number(heartbeat.longest)));
+        QCOMPARE(Boxes(), QStringList { fails ? "QUILMOX was disconnected." : "Download Complete" });
+        QCOMPARE(Log(bench.Form).last(), fails ? QStringLiteral("Write not completed.") : "Data downloaded");
+        QCOMPARE(int(bench.Controller.OutputLog().size()), fails ? 9 : 45);
+        QVERIFY(Await([&] { return bench.Controller.openHandles == (fails ? 0 : 2); }));
     }
 
     // A real "Read Complete" box holds the reader in its hand-over: a report that arrives meanwhile waits until
