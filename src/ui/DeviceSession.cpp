@@ -99,8 +99,10 @@ void TDeviceSession::InputReport()
 
 void TDeviceSession::LinkEnded(const QString& text, bool onlyWhenUnfinished)
 {
-    const bool unfinished = protocol.OperationInProgress() || link->AwaitingAnswer();
-    const Operation operation = protocol.CurrentOperation();
+    // An operation still looking for the controller ends too: the close drops the discovery's outcome.
+    const bool unfinished = starting != Operation::None || protocol.OperationInProgress() || link->AwaitingAnswer();
+    const Operation operation = Running();
+    starting = Operation::None;
     link->Close();
     protocol.ProtocolState = ProtocolStates::Idle;
     emit refreshingEnded();
