@@ -66,10 +66,10 @@ std::vector<Command> Commands(const Options& o)
             { "A The first settings file.", "B The second settings file." }, {}, false, false,
             [](auto& c, auto& a, auto&) { return DiffCommand(c, a[0], a[1]); } },
         { "import", "Build a settings file from a JSON document as show --json prints it.",
-            { "FILE.json The JSON document." }, { &o.output }, false, true,
-            [&o](auto& c, auto& a, auto& p) { return ImportCommand(c, a[0], p.value(o.output)); } },
-        { "defaults", "Write a settings file holding the default settings.", {}, { &o.output }, false, true,
-            [&o](auto& c, auto&, auto& p) { return DefaultsCommand(c, p.value(o.output)); } },
+            { "FILE.json The JSON document." }, { &o.output, &o.force }, false, true,
+            [&o](auto& c, auto& a, auto& p) { return ImportCommand(c, a[0], p.value(o.output), p.isSet(o.force)); } },
+        { "defaults", "Write a settings file holding the default settings.", {}, { &o.output, &o.force }, false, true,
+            [&o](auto& c, auto&, auto& p) { return DefaultsCommand(c, p.value(o.output), p.isSet(o.force)); } },
     };
 }
 

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <unistd.h>
 
-TConsole::TConsole() : m_errorIsTerminal(isatty(fileno(stderr)) != 0) {}
+TConsole::TConsole()
+    : m_errorIsTerminal(isatty(fileno(stderr)) != 0)
+{
+}
 
 TConsole::~TConsole() = default;

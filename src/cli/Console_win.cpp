@@ -24,7 +24,8 @@ bool IsConsole(DWORD handle)
 
 } // namespace
 
-TConsole::TConsole() : m_errorIsTerminal(IsConsole(STD_ERROR_HANDLE))
+TConsole::TConsole()
+    : m_errorIsTerminal(IsConsole(STD_ERROR_HANDLE))
 {
     if (!IsConsole(STD_OUTPUT_HANDLE) && !m_errorIsTerminal)
         return;

@@ -27,18 +27,6 @@ int ReadAndCompare(const CommandContext& context, ControllerSession& session, co
     return result;
 }
 
-bool Exists(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-int RefuseToReplace(const CommandContext& context, const QString& output)
-{
-    context.Fail(output + QStringLiteral(": the file exists; --force replaces it"));
-    return ExitStatus::Usage;
-}
-
 } // namespace
 
 int ListCommand(const CommandContext& context)
@@ -92,8 +80,8 @@ int WriteCommand(const CommandContext& context, const QString& file, bool verify
 int ReadCommand(const CommandContext& context, const QString& output, bool force)
 {
     // Judged before the controller is touched, and again before the save: the file may have appeared meanwhile.
-    if (!force && Exists(output))
-        return RefuseToReplace(context, output);
+    if (RefusedToReplace(context, output, force))
+        return ExitStatus::Usage;
     ControllerSession session(context);
     TConfigBlock config {};
     int status = session.Connect();
@@ -101,9 +89,7 @@ int ReadCommand(const CommandContext& context, const QString& output, bool force
         status = session.Read(config);
     if (status != ExitStatus::Success)
         return status;
-    if (!force && Exists(output))
-        return RefuseToReplace(context, output);
-    return SaveForCommand(context, output, config);
+    return SaveForCommand(context, output, config, force);
 }
 
 int VerifyCommand(const CommandContext& context, const QString& file)

@@ -3,6 +3,7 @@
 #include "files/SettingsFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
@@ -33,8 +34,19 @@ bool LoadForCommand(const CommandContext& context, const QString& file, TConfigB
     return false;
 }
 
-int SaveForCommand(const CommandContext& context, const QString& file, const TConfigBlock& config)
+bool RefusedToReplace(const CommandContext& context, const QString& file, bool force)
 {
+    const QFileInfo info(file);
+    if (force || (!info.exists() && !info.isSymLink()))
+        return false;
+    context.Fail(file + QStringLiteral(": the file exists; --force replaces it"));
+    return true;
+}
+
+int SaveForCommand(const CommandContext& context, const QString& file, const TConfigBlock& config, bool force)
+{
+    if (RefusedToReplace(context, file, force))
+        return ExitStatus::Usage;
     QString reason;
     if (SaveSettingsFile(file, config, &reason))
         return ExitStatus::Success;
@@ -83,8 +95,11 @@ int DiffCommand(const CommandContext& context, const QString& first, const QStri
     return PrintDifferences(context, CompareSettings(a, b), first, second);
 }
 
-int ImportCommand(const CommandContext& context, const QString& jsonFile, const QString& output)
+int ImportCommand(const CommandContext& context, const QString& jsonFile, const QString& output, bool force)
 {
+    // Refused before the document is read, so that an existing file is named first.
+    if (RefusedToReplace(context, output, force))
+        return ExitStatus::Usage;
     QFile file(jsonFile);
     if (!file.open(QIODevice::ReadOnly)) {
         context.Fail(jsonFile + QStringLiteral(": ") + file.errorString());
@@ -111,10 +126,10 @@ int ImportCommand(const CommandContext& context, const QString& jsonFile, const 
         context.Fail(jsonFile + QStringLiteral(": ") + refusal);
     if (!refusals.isEmpty())
         return ExitStatus::Usage;
-    return SaveForCommand(context, output, config);
+    return SaveForCommand(context, output, config, force);
 }
 
-int DefaultsCommand(const CommandContext& context, const QString& output)
+int DefaultsCommand(const CommandContext& context, const QString& output, bool force)
 {
-    return SaveForCommand(context, output, DefaultConfig());
+    return SaveForCommand(context, output, DefaultConfig(), force);
 }

@@ -99,8 +99,9 @@ bool IsHexDigits(const QString& text, int count)
 {
     if (text.size() != count)
         return false;
+    // ASCII only: QChar::isDigit also takes Arabic-Indic and fullwidth digits, which the hex conversion drops.
     for (const QChar c : text) {
-        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c))
+        if (!QStringLiteral("0123456789abcdefABCDEF").contains(c))
             return false;
     }
     return true;

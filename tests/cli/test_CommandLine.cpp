@@ -172,9 +172,31 @@ private slots:
             QVERIFY(SaveSettingsFile("original.dat", RandomToolBlock(random, true)));
             QCOMPARE(Run({ "show", "--json", "original.dat" }), 0);
             QVERIFY(WriteFile("shown.json", out.toUtf8()));
-            QCOMPARE(Run({ "import", "shown.json", "-o", "imported.dat" }), 0);
+            QCOMPARE(Run({ "import", "shown.json", "-o", "imported.dat", "--force" }), 0);
             QCOMPARE(ReadFile("imported.dat"), ReadFile("original.dat"));
         }
+    }
+
+    // Every command that writes a settings file replaces one only with --force, as read does.
+    void replaceOnlyWithForce_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        for (const bool forced : { false, true }) {
+            const QStringList force = forced ? QStringList { "--force" } : QStringList();
+            QTest::addRow("defaults%s", forced ? ", forced" : "")
+                << QStringList { "defaults", "-o", "kept.dat" } + force;
+            QTest::addRow("import%s", forced ? ", forced" : "")
+                << QStringList { "import", "empty.json", "-o", "kept.dat" } + force;
+        }
+    }
+    void replaceOnlyWithForce()
+    {
+        QFETCH(QStringList, arguments);
+        QVERIFY(WriteFile("empty.json", "{}"));
+        const bool forced = arguments.contains("--force");
+        QCOMPARE(Run(arguments), forced ? 0 : 2);
+        QCOMPARE(err, forced ? QString() : "kept.dat: the file exists; --force replaces it\n");
+        QCOMPARE(ReadFile("kept.dat").size(), forced ? kSettingsFileSize : kOwnFile.size());
     }
 
     // A document is written to document.json and imported as B.dat, which differs from the defaults only in what
@@ -185,7 +207,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("printed"); // the output; for status 2 the key that the one error line names
-        const QStringList import { "import", "document.json", "-o", "kept.dat" };
+        const QStringList import { "import", "document.json", "-o", "kept.dat", "--force" };
         const QStringList diff { "diff", "defaults.dat", "B.dat" };
         const auto doc = [](QByteArray key, QByteArray value) { return "{\"" + key + "\": " + value + "}"; };
         const auto text = [](int length) { return '"' + QByteArray(length, 'm') + '"'; };
@@ -199,6 +221,11 @@ private slots:
         QTest::newRow("outside Windows-1252") << doc("device_name", "\"\\u4e2d\"") << import << 2 << "device_name";
         QTest::newRow("a zero character") << doc("password", "\"a\\u0000b\"") << import << 2 << "password";
         QTest::newRow("padding not hexadecimal") << doc("padding", "\"00000g\"") << import << 2 << "padding";
+        QTest::newRow("padding in Arabic-Indic digits")
+            << doc("padding", "\"\\u0661\\u0662\\u0663\\u0664\\u0665\\u0666\"") << import << 2 << "padding";
+        QTest::newRow("padding in fullwidth digits")
+            << doc("padding", "\"\\uff10\\uff11\\uff10\\uff12\\uff10\\uff13\"") << import << 2 << "padding";
+        QTest::newRow("padding") << doc("padding", "\"0A0b0F\"") << import << 0 << "";
         QTest::newRow("diff, first word") << doc("output1.on.word", "\"ZPOn1\"") << diff << 1
                                           << "output1.on.word: \"IPOn1\" in defaults.dat, \"ZPOn1\" in B.dat\n";
         QTest::newRow("diff, last word") << doc("output16.pulse.word", "\"IPPls1Z\"") << diff << 1
@@ -212,7 +239,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, printed);
         QVERIFY(WriteFile("document.json", document));
-        Run({ "import", "document.json", "-o", "B.dat" });
+        Run({ "import", "document.json", "-o", "B.dat", "--force" });
         QCOMPARE(Run(arguments), status);
         QCOMPARE(status == 2 ? out : err, QString());
         const QString named = "document.json: \"" + printed + "\" ";

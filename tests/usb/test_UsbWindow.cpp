@@ -1,7 +1,8 @@
 // The window on the real USB stack, run inside the guest by usb-checks.sh against the virtual controller: a write,
 // then a read into a fresh window, gives back the same block, and the signal value shows (the controller sends
 // 23); an unplug in the middle of a write (the controller leaves after report 17 and comes back) ends it with the
-// operator's messages, and the next write runs whole.
+// operator's messages, and the next write runs whole. While that write runs, a 10 ms timer on the window's thread
+// measures its longest pause, which the checks print: the unplugged write must not hold the window up.
 #include "WindowTest.h"
 #include "device/HidapiPort.h"
 #include "protocol/Transfer.h"
@@ -38,8 +39,17 @@ private slots:
     void unplugDuringWrite()
     {
         TMainForm form(nullptr, &port);
+        QElapsedTimer clock;
+        qint64 longest = 0;
+        QTimer heartbeat;
+        connect(&heartbeat, &QTimer::timeout, [&] { longest = std::max(longest, clock.restart()); });
+        clock.start();
+        heartbeat.start(10);
         Click(form, "WriteButton", mrOk);
         QVERIFY(Await([] { return !Boxes().isEmpty(); }));
+        heartbeat.stop();
+        std::printf("usb window heartbeat: longest gap %lld ms\n", static_cast<long long>(longest));
+        std::fflush(stdout);
         QCOMPARE(Boxes(), QStringList { "QUILMOX was disconnected." });
         QCOMPARE(Log(form).last(), QStringLiteral("Write not completed."));
         QVERIFY(Await([&] { return !port.Enumerate().empty(); }, 10000)); // back on the bus

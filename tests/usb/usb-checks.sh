@@ -151,6 +151,7 @@ stop window; await_hidraws 0
 start window --unplug-after 17 --replug-after 500; await_hidraws 1
 QT_QPA_PLATFORM=offscreen timeout 60 "$build/tests/usb/test_UsbWindow" unplugDuringWrite > window.out 2>&1 \
     || fail "the window's unplugged write: $(grep -E 'FAIL|Loc' window.out)"
+grep -h "^usb window heartbeat" window.out || fail "the window's unplugged write printed no heartbeat"
 stop window; await_hidraws 0
 
 # Another product of the same vendor: neither the tool's nor the rule's.
