@@ -3,15 +3,13 @@
 #include "app/Termination.h"
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"
+#include "ui/ToolkitServices.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
-#include <QMessageBox>
-#include <exception>
 #include <memory>
-
 
 int main(int argc, char* argv[])
 {
@@ -28,11 +26,11 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Configuration tool of the QUILMOX Parlowen GSM controller."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A settings file (*.dat) to open."),
-        QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"), QStringLiteral("A settings file (*.dat) to open."), QStringLiteral("[file]"));
     parser.process(application);
 
-    try {
+    const int status = RunShowingEscapedErrors([&] {
         MainForm = new TMainForm;
         // Closing the main window ends the application, even while the signal strength window is visible.
         MainForm->setAttribute(Qt::WA_DeleteOnClose);
@@ -43,14 +41,9 @@ int main(int argc, char* argv[])
         MainForm->show();
         if (!parser.positionalArguments().isEmpty())
             MainForm->LoadFile(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath());
-        application.exec();
-    } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        // Something that is not a standard exception carries no message of its own.
-        QMessageBox::critical(nullptr, QApplication::applicationName(), QString());
-    }
+        return application.exec();
+    });
     MainForm = nullptr;
     SignalStrengthForm = nullptr;
-    return 0;
+    return status;
 }

@@ -59,6 +59,8 @@ public:
 
     // Appends one line to the log.
     void Log(const QString& line);
+    // A file operation's label line, then the file's full name with the system's separators.
+    void LogFile(const QString& label, const QString& fileName);
 
     // The window's own events.
     void FormCreate();

@@ -3,6 +3,7 @@
 #include "files/SettingsFile.h"
 #include "ui/MainForm.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -36,13 +37,11 @@ void TMainForm::SaveDataFile()
     if (!SaveSettingsFile(SaveDialog1.FileName, Config)) {
         // No snapshot: the settings are not on disk, so closing must still ask.
         ShowError(kSaveErrorText);
-        Log(QStringLiteral("File Error:"));
-        Log(SaveDialog1.FileName);
+        LogFile(QStringLiteral("File Error:"), SaveDialog1.FileName);
         return;
     }
     TakeSnapshot();
-    Log(QStringLiteral("File Saved:"));
-    Log(SaveDialog1.FileName);
+    LogFile(QStringLiteral("File Saved:"), SaveDialog1.FileName);
     RememberFolderOf(SaveDialog1.FileName);
 }
 
@@ -62,16 +61,21 @@ void TMainForm::LoadFile(const QString& fileName)
     if (outcome == LoadOutcome::Loaded) {
         PresentConfig();
         TakeSnapshot();
-        Log(QStringLiteral("File Loaded:"));
-        Log(fileName);
+        LogFile(QStringLiteral("File Loaded:"), fileName);
         RememberFolderOf(fileName);
         return;
     }
     ShowError(LoadOutcomeText(outcome));
     if (outcome == LoadOutcome::Error) {
-        Log(QStringLiteral("File Error:"));
-        Log(fileName);
+        LogFile(QStringLiteral("File Error:"), fileName);
     }
+}
+
+void TMainForm::LogFile(const QString& label, const QString& fileName)
+{
+    // As the system's own dialogs spell it: C:\Users\... on Windows.
+    Log(label);
+    Log(QDir::toNativeSeparators(fileName));
 }
 
 void TMainForm::SetFileFolder(const QString& folder)

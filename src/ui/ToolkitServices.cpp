@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QMessageBox>
 #include <QQueue>
+#include <exception>
 
 namespace {
 
@@ -92,6 +93,20 @@ int MessageDlg(const QString& text, TMsgDlgType kind, TMsgDlgButtons buttons, in
         box.setStandardButtons(QMessageBox::Ok);
     }
     return ResultOf(box.exec());
+}
+
+int RunShowingEscapedErrors(const std::function<int()>& body)
+{
+    QString message;
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        message = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        // Something that is not a standard exception carries no message of its own.
+    }
+    MessageDlg(message, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, 0);
+    return 1;
 }
 
 TFileDialog::TFileDialog(TFileDialogKind kind)

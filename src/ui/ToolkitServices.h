@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QFont;
 class QWidget;
@@ -45,6 +46,11 @@ public:
 // Scripted answers for tests. While answers are queued, boxes and dialogs are not shown: each call takes the
 // next answer and records what it was asked. In strict mode a box or dialog with no answer queued is not shown
 // either: it is recorded as unanswered and cancelled, so that a test fails at once instead of waiting on it.
+// Runs `body` and returns its result; an exception that escapes it is shown in an error box (a standard
+// exception with its message, anything else with none), and the result is then 1, so that the tool does not end
+// as if all went well.
+int RunShowingEscapedErrors(const std::function<int()>& body);
+
 namespace ToolkitScript {
 
 struct TAskedBox

@@ -76,6 +76,12 @@ private slots:
             // Present but not opened: the cause names the controller's node.
             const bool unopened = result == R::NotFound && firstFails != ok;
             QCOMPARE(link->UnopenedCause(), unopened ? OpenFailureCause(paths[0]) : QString());
+            if (unopened) { // the next discovery that meets no controller has no cause to tell
+                link->SetDevicePath("emulated/absent");
+                QCOMPARE(link->ConnectDevice(), R::NotFound);
+                QCOMPARE(link->UnopenedCause(), QString());
+                link->SetDevicePath({});
+            }
             QCOMPARE(int(emulator->openedPaths.size()), opens);
             QCOMPARE(emulator->openHandles, linked < 0 ? 0 : 2);
             const QByteArray chosen = emulator->AddDevice(kNormal);

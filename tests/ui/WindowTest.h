@@ -64,6 +64,12 @@ inline QStringList Log(const TMainForm& form)
     return form.LogMemo->toPlainText().split('\n', Qt::SkipEmptyParts);
 }
 
+// A file name as the window shows it: with the system's separators.
+inline QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 inline bool Await(const std::function<bool()>& condition, int milliseconds = 5000)
 {
     return QTest::qWaitFor(condition, milliseconds);

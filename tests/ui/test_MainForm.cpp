@@ -57,6 +57,34 @@ private slots:
     void init() { StartStrict(); }
     void cleanup() { EndStrict(); }
 
+    // What escapes the tool's message loop is shown in an error box, and the tool then ends with status 1.
+    void escapedErrors_data()
+    {
+        QTest::addColumn<int>("thrown"); // 0: nothing, 1: a standard exception, 2: anything else
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("nothing escapes") << 0 << 7 << QStringList();
+        QTest::newRow("a standard exception") << 1 << 1 << QStringList { "out of luck" };
+        QTest::newRow("anything else") << 2 << 1 << QStringList { "" };
+    }
+    void escapedErrors()
+    {
+        QFETCH(int, thrown);
+        QFETCH(int, status);
+        QFETCH(QStringList, boxes);
+        if (thrown)
+            ToolkitScript::SetNextAnswer(mrOk);
+        QCOMPARE(RunShowingEscapedErrors([thrown] {
+            if (thrown == 1)
+                throw std::runtime_error("out of luck");
+            if (thrown == 2)
+                throw 42;
+            return 7;
+        }),
+            status);
+        QCOMPARE(Boxes(), boxes);
+    }
+
     // The window starts on its first page with the defaults, unchanged. Presented blocks show element n on control
     // n; controls set by name collect into element n; so every block the tool writes comes back byte for byte.
     void elementsMeetTheirControls()
