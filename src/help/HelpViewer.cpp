@@ -6,6 +6,7 @@
 #include "help/HelpBrowser.h"
 #include "help/HelpSearch.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -197,7 +198,7 @@ void THelpViewer::ShowUnreadableFile(const QString& path)
                            .arg(tr("Help cannot be shown"),
                                tr("The help file %1 is damaged: its pages cannot be read. Installing the tool again "
                                   "restores it.")
-                                   .arg(path.toHtmlEscaped())));
+                                   .arg(QDir::toNativeSeparators(path).toHtmlEscaped())));
 }
 
 void THelpViewer::PlaceOver(const QWidget* over)

@@ -29,20 +29,27 @@ TDeviceSession::~TDeviceSession()
     link.reset();
 }
 
+// Each refuses while the session is busy before it touches a block: the running operation still works on them.
 void TDeviceSession::Write(const TConfigBlock& written)
 {
+    if (Busy())
+        return;
     block = written;
     Start(Operation::Write, [this] { protocol.StartWrite(); });
 }
 
 void TDeviceSession::Read(const TConfigBlock& current)
 {
+    if (Busy())
+        return;
     block = current;
     Start(Operation::Read, [this] { protocol.StartRead(); });
 }
 
 void TDeviceSession::Compare(const TConfigBlock& form, const TConfigBlock& current)
 {
+    if (Busy())
+        return;
     compareForm = form;
     // Read over a copy of the working block, so that loading it gives what a Read would have.
     compareRead = current;
@@ -51,14 +58,14 @@ void TDeviceSession::Compare(const TConfigBlock& form, const TConfigBlock& curre
 
 void TDeviceSession::QuerySignal(bool quiet)
 {
+    if (Busy())
+        return;
     quietIdentity = quiet;
     Start(Operation::Signal, [this] { protocol.StartSignalStrength(); });
 }
 
 void TDeviceSession::Start(Operation operation, std::function<void()> begin)
 {
-    if (Busy())
-        return;
     starting = operation;
     emit busyChanged();
     link->ConnectDevice([this, begin = std::move(begin)](ConnectResult result, const QString& cause) {

@@ -334,14 +334,14 @@ private slots:
         SetDefaults(file);
         file.DeviceName[0] = 'F';
         QVERIFY(SaveSettingsFile(other, file));
-        Set(bench.Form, "OutputOnEdit16", "Clicked");
+        Set(bench.Form, "SMSMessageMemo", "Clicked"); // its chunks go out after the held report
         TConfigBlock clicked = bench.Form.Config;
         bench.Form.CollectForm(clicked);
 
         bench.Controller.HoldWrite(15, 60000, false);
         Click(bench.Form, "WriteButton");
         QVERIFY(Await([&] { return bench.Controller.WriteHeld(); }));
-        Set(bench.Form, "OutputOnEdit16", "Edited");
+        Set(bench.Form, "SMSMessageMemo", "Edited");
         QVERIFY(!bench.Form.LoadButton->isEnabled());
         ToolkitScript::SetNextAnswer(mrOk);
         bench.Form.LoadFile(other); // as a drop loads
@@ -349,6 +349,8 @@ private slots:
         bench.Form.LoadButtonClick(); // as Ctrl+O does
         ToolkitScript::SetNextFileName(saved);
         bench.Form.SaveButtonClick();
+        bench.Form.ReadButtonClick(); // as a key would: refused while the write runs, its block untouched
+        bench.Form.CompareButtonClick();
         ToolkitScript::SetNextAnswer(mrOk);
         bench.Controller.ReleaseWrite();
         QVERIFY(AwaitBoxes(3));
@@ -357,7 +359,7 @@ private slots:
         QVERIFY(bench.Form.LoadButton->isEnabled());
         TConfigBlock inFile {};
         QCOMPARE(LoadSettingsFile(saved, inFile), LoadOutcome::Loaded);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(inFile.OutputOn[15]), 6), QByteArray("Edited"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(inFile.SMSMessage), 7), QByteArray("Edited", 7));
         QCOMPARE(Value(bench.Form, "DeviceNameEdit"), QVariant("QUILMOX")); // the file never loaded
 
         const std::size_t sent = bench.Controller.OutputLog().size();
