@@ -3,12 +3,12 @@
 # help, Qt's platform and style plugins, and every DLL they name, recursively, from the toolchain's folders. A DLL
 # named by any of them that is neither deployed nor a Windows system DLL fails the deployment.
 #
-# Usage: deploy.sh OUT_DIR "DLL_DIR;DLL_DIR..." QT_PLUGIN_DIR NOTICES LICENSE_DIR FILE...
+# Which DLLs are Windows' own is a fixed list (windows-dlls.txt), not what the build machine's Wine happens to have.
+# Usage: deploy.sh OUT_DIR "DLL_DIR;DLL_DIR..." QT_PLUGIN_DIR NOTICES LICENSE_DIR SYSTEM_DLL_LIST FILE...
 set -eu
-out=$1 dll_dirs=$2 plugins=$3 notices=$4 licenses=$5
-shift 5
-# Wine implements the system's DLLs; its folder of them is the list of what every Windows has.
-system_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+out=$1 dll_dirs=$2 plugins=$3 notices=$4 licenses=$5 system_list=$6
+shift 6
+system_dlls=$(grep -v '^#' "$system_list")
 
 rm -rf "$out"
 mkdir -p "$out/platforms" "$out/styles"
@@ -27,7 +27,7 @@ while :; do
             name=$(lower "$dll")
             [ -n "$(find "$out" -maxdepth 1 -iname "$name")" ] && continue
             case $name in api-ms-win-*|ext-ms-win-*) continue ;; esac
-            [ -f "$system_dlls/$name" ] && continue
+            printf '%s\n' "$system_dlls" | grep -qxF "$name" && continue
             found=""
             IFS=';'
             for dir in $dll_dirs; do

@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     WatchTermination(&application);
     QApplication::setOrganizationName(QStringLiteral("QUILMOX"));
     QApplication::setApplicationName(QStringLiteral("parlowen"));
-    QApplication::setApplicationVersion(QStringLiteral("1.01"));
+    QApplication::setApplicationVersion(QStringLiteral(PARLOWEN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quilmox.parlowen"));
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("com.quilmox.parlowen"), QIcon(QStringLiteral(":/parlowen.png"))));

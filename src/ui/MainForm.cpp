@@ -23,7 +23,7 @@ Q_LOGGING_CATEGORY(lcHelp, "parlowen.help", QtWarningMsg)
 namespace {
 
 const QString kTitle = QStringLiteral("QUILMOX Parlowen");
-const QString kVersion = QStringLiteral("1.01");
+const QString kVersion = QStringLiteral(PARLOWEN_VERSION);
 
 } // namespace
 
