@@ -37,13 +37,7 @@ TDeviceLink::TDeviceLink(
 {
     answerTimer.setSingleShot(true);
     connect(&answerTimer, &QTimer::timeout, this, &TDeviceLink::Silent);
-    if (threading == LinkThreading::Own) {
-        ioThread = new QThread;
-        ioThread->setObjectName(QStringLiteral("device link"));
-        ioContext = new QObject;
-        ioContext->moveToThread(ioThread);
-        ioThread->start();
-    }
+    ownThread = threading == LinkThreading::Own;
 }
 
 TDeviceLink::~TDeviceLink()
@@ -61,6 +55,14 @@ TDeviceLink::~TDeviceLink()
 
 void TDeviceLink::RunIo(std::function<void()> job)
 {
+    // The thread starts with the first device command, not with the window.
+    if (ownThread && !ioThread) {
+        ioThread = new QThread;
+        ioThread->setObjectName(QStringLiteral("device link"));
+        ioContext = new QObject;
+        ioContext->moveToThread(ioThread);
+        ioThread->start();
+    }
     if (ioContext)
         QMetaObject::invokeMethod(ioContext, std::move(job), Qt::QueuedConnection);
     else

@@ -109,7 +109,8 @@ private:
     // belongs to an earlier link must not reach its receiver.
     quint64 generation = 0;
     QString unopenedCause;
-    QThread* ioThread = nullptr; // with LinkThreading::Own
+    bool ownThread = false; // LinkThreading::Own
+    QThread* ioThread = nullptr;
     QObject* ioContext = nullptr; // lives on ioThread
     // The I/O path the last discovery found but could not open.
     QByteArray unopenedPath;
