@@ -158,6 +158,17 @@ const std::vector<Setting>& SettingCatalogue()
     return catalogue;
 }
 
+const Setting* FindSetting(const QString& name)
+{
+    static const QHash<QString, const Setting*> byName = [] {
+        QHash<QString, const Setting*> names;
+        for (const Setting& setting : SettingCatalogue())
+            names.insert(setting.name, &setting);
+        return names;
+    }();
+    return byName.value(name);
+}
+
 QJsonValue SettingValue(const Setting& setting, const TConfigBlock& config)
 {
     const uint8_t* field = At(config, setting);
@@ -202,15 +213,9 @@ QJsonObject BlockToJson(const TConfigBlock& config)
 
 QStringList BlockFromJson(const QJsonObject& document, TConfigBlock& config)
 {
-    static const QHash<QString, const Setting*> byName = [] {
-        QHash<QString, const Setting*> names;
-        for (const Setting& setting : SettingCatalogue())
-            names.insert(setting.name, &setting);
-        return names;
-    }();
     QStringList refusals;
     for (auto item = document.begin(); item != document.end(); ++item) {
-        const Setting* setting = byName.value(item.key());
+        const Setting* setting = FindSetting(item.key());
         const QString refusal = setting ? Store(*setting, item.value(), config) : QStringLiteral("is not a setting");
         if (!refusal.isEmpty())
             refusals << QStringLiteral("\"%1\" %2").arg(item.key(), refusal);

@@ -25,6 +25,8 @@ struct Setting
 
 // All settings in the order an operator reads them: the single settings, inputs 1..16, outputs 1..16, padding.
 const std::vector<Setting>& SettingCatalogue();
+// The setting of that name, exactly as the catalogue spells it, or null.
+const Setting* FindSetting(const QString& name);
 
 QJsonValue SettingValue(const Setting& setting, const TConfigBlock& config);
 // The value as one line of text: texts quoted, flags on or off.
