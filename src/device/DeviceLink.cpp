@@ -140,6 +140,26 @@ void TDeviceLink::ConnectDevice(std::function<void(ConnectResult, const QString&
     });
 }
 
+void TDeviceLink::Survey(std::function<void(const std::vector<HidInterfaceInfo>&)> done)
+{
+    const quint64 startedAt = generation;
+    RunIo([this, startedAt, done = std::move(done)] {
+        std::vector<HidInterfaceInfo> controllers;
+        const QByteArray wanted = AnyRevisionIdentifier().toLower();
+        for (HidInterfaceInfo& info : port.Enumerate()) {
+            if (info.hardwareId.toLower().contains(wanted))
+                controllers.push_back(std::move(info));
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, startedAt, done, controllers] {
+                if (startedAt == generation)
+                    done(controllers);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void TDeviceLink::SendReport(const TReport& report)
 {
     const quint64 sentAt = generation;

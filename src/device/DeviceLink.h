@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class Port1Comms;
 class QThread;
@@ -58,6 +59,9 @@ public:
     // The same discovery where the link does its I/O; `done` runs on this object's thread with the outcome and
     // the cause, unless the link is closed or destroyed first.
     void ConnectDevice(std::function<void(ConnectResult, const QString&)> done);
+    // The controllers' interfaces present now (normal and program mode), listed where the link does its I/O;
+    // `done` runs on this object's thread unless the link is closed or destroyed first. Opens nothing.
+    void Survey(std::function<void(const std::vector<HidInterfaceInfo>&)> done);
     // One whole output report through the write handle; silently nothing when no handle is open. The reader reads
     // again if it was parked. A write that fails ends the link as an unplug does: Lost follows.
     void SendReport(const TReport& report);

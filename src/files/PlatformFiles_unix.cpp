@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 bool IsSpecialFile(const QString& path)
 {
     // QFileInfo follows a symbolic link, so a link to a pipe counts as the pipe.
@@ -14,4 +16,9 @@ bool IsSpecialFile(const QString& path)
 QByteArray NarrowFilePath(const QString& path)
 {
     return QFile::encodeName(path);
+}
+
+bool SyncToDisk(QFileDevice& file)
+{
+    return file.flush() && fsync(file.handle()) == 0;
 }

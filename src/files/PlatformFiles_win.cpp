@@ -3,9 +3,11 @@
 #include "files/PlatformFiles.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <io.h>
 #include <windows.h>
 
 namespace {
@@ -51,4 +53,9 @@ QByteArray NarrowFilePath(const QString& path)
         return ansi;
     shortPath.resize(wcslen(shortPath.c_str()));
     return QString::fromStdWString(shortPath).toLocal8Bit();
+}
+
+bool SyncToDisk(QFileDevice& file)
+{
+    return file.flush() && _commit(file.handle()) == 0;
 }

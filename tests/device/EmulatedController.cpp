@@ -70,6 +70,23 @@ QByteArray EmulatedController::AddDevice(const QByteArray& hardwareId, OpenFailu
     return devices.back().path;
 }
 
+QByteArray EmulatedController::PlugIn(const ControllerModel& model, const QByteArray& hardwareId)
+{
+    {
+        std::lock_guard lock(mutex);
+        static_cast<ControllerModel&>(*this) = model;
+    }
+    return AddDevice(hardwareId);
+}
+
+void EmulatedController::Unplug(const QByteArray& path)
+{
+    std::lock_guard lock(mutex);
+    for (Device& device : devices)
+        device.gone = device.gone || device.path == path;
+    inputArrived.notify_all();
+}
+
 void EmulatedController::Limit(int reports, bool unplug)
 {
     std::lock_guard lock(mutex);

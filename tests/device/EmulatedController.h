@@ -21,6 +21,11 @@ public:
     enum class OpenFailure { None, Write, Read };
     // Adds a present interface and returns its path. All devices share one behaviour and one log.
     QByteArray AddDevice(const QByteArray& hardwareId, OpenFailure failure = OpenFailure::None);
+    // Another controller plugged in, one at a time: its identity, what it holds and its log replace the shared
+    // behaviour, then its interface appears.
+    QByteArray PlugIn(const ControllerModel& model, const QByteArray& hardwareId);
+    // The device at `path` leaves the bus, opened or not.
+    void Unplug(const QByteArray& path);
     // The next `reports` output reports are answered, later ones not (-1: all). After UnplugAfter the devices open
     // then are gone: reads fail once the answers are read, writes fail, Enumerate leaves them out; 0 unplugs now.
     void SilenceAfter(int reports) { Limit(reports, false); }
