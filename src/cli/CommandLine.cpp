@@ -2,6 +2,7 @@
 // what that command takes, so an option given to the wrong command is a usage error, and its help is its own.
 #include "cli/CommandLine.h"
 
+#include "cli/BatchCommand.h"
 #include "cli/CommandContext.h"
 #include "cli/DeviceCommands.h"
 #include "cli/FileCommands.h"
@@ -30,7 +31,33 @@ struct Options
     QCommandLineOption force { "force", "Replace FILE if it exists." };
     QCommandLineOption watch { "watch", "Print a line for every value the controller sends, until interrupted." };
     QCommandLineOption json { "json", "Print one JSON document whose keys are the setting names." };
+    QCommandLineOption record { "record",
+        "The record of the batch: a CSV file, appended to; rows verified in it "
+        "already are skipped.",
+        "RECORD.csv" };
+    QCommandLineOption backups { "backups",
+        "Where each controller's settings are saved before it is written "
+        "(default: a folder backups beside the record).",
+        "DIR" };
+    QCommandLineOption dryRun { "dry-run",
+        "Check the table and show each row's settings that differ from the "
+        "template; touch no controller." };
+    QCommandLineOption rows { "rows", "Only these rows of the table, as 3-7 or 2,4-6.", "ROWS" };
+    QCommandLineOption wait { "wait",
+        "Wait at most SECONDS for each controller to be plugged in (default: "
+        "without end).",
+        "SECONDS" };
 };
+
+// Seconds as an option gives them, in milliseconds: above 0 and at most a day; -1 when they are not.
+int Milliseconds(const QString& text)
+{
+    bool isNumber = false;
+    const double seconds = text.toDouble(&isNumber);
+    if (!isNumber || !(seconds > 0) || seconds > kLongestTimeoutSeconds)
+        return -1;
+    return std::max(1, qRound(seconds * 1000));
+}
 
 using Run = std::function<int(const CommandContext&, const QStringList&, const QCommandLineParser&)>;
 
@@ -70,6 +97,22 @@ std::vector<Command> Commands(const Options& o)
             [&o](auto& c, auto& a, auto& p) { return ImportCommand(c, a[0], p.value(o.output), p.isSet(o.force)); } },
         { "defaults", "Write a settings file holding the default settings.", {}, { &o.output, &o.force }, false, true,
             [&o](auto& c, auto&, auto& p) { return DefaultsCommand(c, p.value(o.output), p.isSet(o.force)); } },
+        { "batch",
+            "Write a site's controllers one after another from a template and a table of units, each read back "
+            "and compared, with a record line and a backup of each.",
+            { "TEMPLATE.dat The settings every unit starts from.",
+                "UNITS.csv One row per controller: the settings that differ (a header of setting names, and "
+                "optionally serial)." },
+            { &o.record, &o.backups, &o.dryRun, &o.rows, &o.timeout, &o.wait }, false, false,
+            [&o](auto& c, auto& a, auto& p) {
+                const int wait = p.isSet(o.wait) ? Milliseconds(p.value(o.wait)) : 0;
+                if (wait < 0) {
+                    c.Fail(QStringLiteral("--wait takes seconds above 0 and up to 86400."));
+                    return ExitStatus::Usage;
+                }
+                return BatchCommand(
+                    c, { a[0], a[1], p.value(o.record), p.value(o.backups), p.value(o.rows), p.isSet(o.dryRun), wait });
+            } },
     };
 }
 
@@ -92,16 +135,31 @@ QString GeneralHelp(const Options& o, const std::vector<Command>& commands)
                                          "settings files.\n\nCommands:\n");
     for (const Command& command : commands)
         description += QStringLiteral("  %1 %2\n").arg(command.name, -10).arg(command.summary);
-    description += QStringLiteral("\nExit status:\n"
-                                  "  0 success\n"
-                                  "  1 compared and found different\n"
-                                  "  2 usage error, or a file that cannot be used\n"
-                                  "  3 no controller, or the controller is in program mode\n"
-                                  "  4 not a QUILMOX Parlowen, stopped answering, or unplugged\n\n"
-                                  "See parlowen-cli COMMAND --help for the options of a command.");
+    description += QStringLiteral(
+        "\nExit status:\n"
+        "  0 success\n"
+        "  1 compared and found different\n"
+        "  2 usage error, or a file that cannot be used\n"
+        "  3 no controller, or the controller is in program mode\n"
+        "  4 not a QUILMOX Parlowen, stopped answering, or unplugged; a batch stopped before every row was done\n\n"
+        "See parlowen-cli COMMAND --help for the options of a command.");
     parser.setApplicationDescription(description);
     parser.addOptions({ o.help, o.version, o.quiet });
     return HelpText(parser, QStringLiteral("COMMAND [options]"));
+}
+
+// What a command's help adds after its options, for the commands whose use is not plain from them.
+QString Example(const QString& command)
+{
+    if (command != QLatin1String("batch"))
+        return QString();
+    return QStringLiteral(
+        "\nExample: check a site's table, then write its controllers one after another:\n"
+        "  parlowen-cli batch pumps.dat units.csv --dry-run\n"
+        "  parlowen-cli batch pumps.dat units.csv --record record.csv\n"
+        "The record gets a line per controller; run the same command again to go on where it stopped.\n"
+        "Exit status: 0 every row verified, 1 a controller differed after its write, 2 a table or file that cannot "
+        "be used, 3 no controller within --wait, 4 stopped before every row was done.\n");
 }
 
 QString CommandSyntax(const Command& command)
@@ -141,8 +199,8 @@ int RunCommandLine(
     const QStringList argv = QStringList { kProgram } + arguments;
 
     QCommandLineParser finder;
-    finder.addOptions(
-        { o.help, o.version, o.quiet, o.device, o.timeout, o.verify, o.output, o.force, o.watch, o.json });
+    finder.addOptions({ o.help, o.version, o.quiet, o.device, o.timeout, o.verify, o.output, o.force, o.watch, o.json,
+        o.record, o.backups, o.dryRun, o.rows, o.wait });
     if (!finder.parse(argv))
         return UsageError(err, finder.errorText(), QString());
     if (finder.isSet(o.version)) {
@@ -167,7 +225,7 @@ int RunCommandLine(
     if (!parser.parse(argv))
         return UsageError(err, parser.errorText(), helpCommand);
     if (parser.isSet(o.help)) {
-        out << HelpText(parser, CommandSyntax(*command)) << Qt::flush;
+        out << HelpText(parser, CommandSyntax(*command)) << Example(name) << Qt::flush;
         return ExitStatus::Success;
     }
     const QStringList positionals = parser.positionalArguments().mid(1);
@@ -177,13 +235,14 @@ int RunCommandLine(
         return UsageError(err, QStringLiteral("%1 needs -o FILE.").arg(name), helpCommand);
 
     CommandContext context { out, err, port, parser.isSet(o.quiet), progressToTerminal, 0, QByteArray() };
-    if (command->device) {
-        bool isNumber = false;
-        const double timeout = parser.value(o.timeout).toDouble(&isNumber);
-        if (!isNumber || !(timeout > 0) || timeout > kLongestTimeoutSeconds)
+    const bool timed = command->device
+        || std::find(command->options.begin(), command->options.end(), &o.timeout) != command->options.end();
+    if (timed) {
+        context.timeoutMs = Milliseconds(parser.value(o.timeout));
+        if (context.timeoutMs < 0)
             return UsageError(err, QStringLiteral("--timeout takes seconds above 0 and up to 86400."), helpCommand);
-        context.timeoutMs = std::max(1, qRound(timeout * 1000));
-        context.devicePath = parser.value(o.device).toLocal8Bit();
     }
+    if (command->device)
+        context.devicePath = parser.value(o.device).toLocal8Bit();
     return command->run(context, positionals, parser);
 }

@@ -9,6 +9,7 @@
 #include "protocol/Transfer.h"
 
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -245,6 +246,71 @@ private slots:
         const QString named = "document.json: \"" + printed + "\" ";
         QVERIFY2(status == 2 ? err.startsWith(named) && err.count('\n') == 1 : out == printed, qPrintable(out + err));
         QCOMPARE(ReadFile("kept.dat") == kOwnFile, status != 0 || arguments[0] != "import");
+    }
+
+    // A batch on the command line: the table checked first, each outcome its exit status, one summary line.
+    void batch_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("commands");
+        const QStringList batch { "batch", "defaults.dat", "units.csv", "--record", "record.csv" };
+        const QByteArray unit = "S" + kReadCommands + kWriteCommands + kReadCommands;
+        QTest::newRow("dry run") << QStringList { "batch", "defaults.dat", "units.csv", "--dry-run" } << 0
+                                 << "row 1 (device_name \"Pump; 1\"):\n  phone_number: \"+111\" in the row, \"\" in "
+                                    "the template\n  device_name: \"Pump; 1\" in the row, \"QUILMOX\" in the template\n"
+                                 << "" << QByteArray();
+        QTest::newRow("one unit") << batch << 0 << "1 verified, 0 differ, 0 pending\n"
+                                  << "" << unit;
+        QTest::newRow("a unit that differs")
+            << batch + QStringList { "--rows", "1" } << 1 << "0 verified, 1 differ, 0 pending\n"
+            << "" << unit;
+        QTest::newRow("interrupted") << batch << 4 << "0 verified, 0 differ, 1 pending\n"
+                                     << "" << QByteArray();
+        QTest::newRow("no controller within the wait")
+            << batch + QStringList { "--wait", "0.05" } << 3 << "0 verified, 0 differ, 1 pending\n"
+            << "" << QByteArray();
+        QTest::newRow("an unknown column")
+            << QStringList { "batch", "defaults.dat", "colour.csv", "--dry-run" } << 2 << ""
+            << "colour.csv:1: column colour: \"colour\" is not a setting\ncolour.csv: 1 error(s); nothing was written.\n"
+            << QByteArray();
+        QTest::newRow("rows the table lacks") << batch + QStringList { "--rows", "1-2" } << 2 << ""
+                                              << "--rows takes row numbers from 1 to 1, as 3-7 or 2,4-6.\n"
+                                              << QByteArray();
+        QTest::newRow("no record") << QStringList { "batch", "defaults.dat", "units.csv" } << 2 << ""
+                                   << "batch needs --record FILE.\n"
+                                   << QByteArray();
+        QTest::newRow("a record of another kind")
+            << QStringList { "batch", "defaults.dat", "units.csv", "--record", "colour.csv" } << 2 << ""
+            << "colour.csv: is not a record of this tool (its first line is not "
+               "\"time,line,serial,version,result,template,sha256,values,backup\")\n"
+            << QByteArray();
+    }
+    void batch()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, commands);
+        QFile::remove("record.csv");
+        QVERIFY(WriteFile("units.csv", "device_name;phone_number\r\n\"Pump; 1\";+111\r\n"));
+        QVERIFY(WriteFile("colour.csv", "device_name,colour\nPump,red\n"));
+        const QString tag = QTest::currentDataTag();
+        if (tag != "no controller within the wait" && tag != "interrupted")
+            emulator->AddDevice(kNormal);
+        if (tag == "a unit that differs") // what the controller gives back is not what it was sent
+            emulator->Hold(Block(DefaultImage()));
+        for (int half = 0; half < 2 * kChunkCount && tag == "a unit that differs"; ++half)
+            emulator->presetHalves[half] = QByteArray(kHalfImageSize, '\0');
+        if (tag == "interrupted") // Ctrl-C while the batch waits for a controller
+            QTimer::singleShot(0, [] { std::raise(SIGINT); });
+        QTEST(Run(arguments), "status");
+        QTEST(out, "out");
+        QTEST(err, "err");
+        QByteArray sent;
+        for (const TReport& report : emulator->OutputLog())
+            sent += char(report[1]);
+        QCOMPARE(sent, commands);
     }
 };
 
