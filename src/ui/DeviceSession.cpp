@@ -7,8 +7,9 @@
 #include "protocol/Transfer.h"
 #include "ui/ToolkitServices.h"
 
-TDeviceSession::TDeviceSession(HidPort* port, QObject* parent)
+TDeviceSession::TDeviceSession(HidPort* givenPort, QObject* parent)
     : QObject(parent)
+    , port(givenPort)
 {
     if (!port) {
         ownedPort = std::make_unique<HidapiPort>();
@@ -80,11 +81,24 @@ void TDeviceSession::Start(Operation operation, std::function<void()> begin)
     });
 }
 
+void TDeviceSession::SetHeld(bool hold)
+{
+    held = hold;
+    if (held) {
+        // The other user opens the controller itself; a reader of ours would take its answers.
+        link->Close();
+        protocol.ProtocolState = ProtocolStates::Idle;
+        emit refreshingEnded();
+    }
+    emit busyChanged();
+}
+
 bool TDeviceSession::Busy() const
 {
     // A signal query's answer still on its way would be taken as the next operation's identity reply; a query sent
     // from within a box that holds the reader ("Read Complete") would wait for the box and then count as silent.
-    return starting != Operation::None || protocol.OperationInProgress() || link->AwaitingAnswer() || inHandOver;
+    return held || starting != Operation::None || protocol.OperationInProgress() || link->AwaitingAnswer()
+        || inHandOver;
 }
 
 Operation TDeviceSession::Running() const

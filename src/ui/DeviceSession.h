@@ -33,8 +33,14 @@ public:
     // A signal query; a quiet one (Keep refreshing's) does not log the identity again.
     void QuerySignal(bool quietIdentity);
 
-    // Looking for the controller, an operation in progress, an answer on its way, or a report being handled.
+    // Looking for the controller, an operation in progress, an answer on its way, a report being handled, or held.
     bool Busy() const;
+    // Another user of the port (a batch of controllers) works meanwhile: the session stays busy, its link closed,
+    // and Keep refreshing ends. Taken only while the session is idle.
+    void SetHeld(bool held);
+    bool Held() const { return held; }
+    // Where the controller is looked for.
+    HidPort& Port() { return *port; }
     // The operation being started or run, the signal query's listening included.
     Operation Running() const;
     const TDeviceProtocol& Protocol() const { return protocol; }
@@ -67,6 +73,8 @@ private:
     void CompareReadComplete(const TConfigBlock& read) override;
 
     std::unique_ptr<HidPort> ownedPort;
+    HidPort* port;
+    bool held = false;
     TConfigBlock block {}; // what a write sends or a read fills, copied when the operation starts
     TConfigBlock compareForm {};
     TConfigBlock compareRead {};

@@ -3,6 +3,7 @@
 #include "ui/MainForm.h"
 
 #include "ui/SignalStrengthForm.h"
+#include "ui/SiteWorkForm.h"
 #include "ui/controls/JvCheckBox.h"
 
 #include <QCloseEvent>
@@ -57,6 +58,7 @@ void TMainForm::ConnectHandlers()
     connect(ReadButton, &QPushButton::clicked, this, &TMainForm::ReadButtonClick);
     connect(SignalStrengthButton, &QPushButton::clicked, this, &TMainForm::SignalStrengthButtonClick);
     connect(CompareButton, &QPushButton::clicked, this, &TMainForm::CompareButtonClick);
+    connect(SiteWorkButton, &QPushButton::clicked, this, &TMainForm::SiteWorkButtonClick);
     connect(SaveButton, &QPushButton::clicked, this, &TMainForm::SaveButtonClick);
     connect(LoadButton, &QPushButton::clicked, this, &TMainForm::LoadButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, &TMainForm::HelpButtonClick);
@@ -146,7 +148,7 @@ void TMainForm::FormClose()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (!CloseDuringWriteAllowed() || !FormCloseQuery()) {
+    if ((m_siteWorkForm && !m_siteWorkForm->CloseAllowed()) || !CloseDuringWriteAllowed() || !FormCloseQuery()) {
         event->ignore();
         return;
     }

@@ -23,6 +23,7 @@ class TJvCheckBox;
 class TLimitedEdit;
 class TLimitedMemo;
 class TSignalStrengthForm;
+class TSiteWorkForm;
 
 template <typename T> using TFamily = std::array<T*, kChannelCount>; // element n - 1 is control n
 
@@ -72,6 +73,8 @@ public:
     void ReadButtonClick();
     void SignalStrengthButtonClick();
     void CompareButtonClick();
+    // Opens the Site Work window, built the first time.
+    void SiteWorkButtonClick();
     void SaveButtonClick();
     void LoadButtonClick();
     void HelpButtonClick();
@@ -133,6 +136,7 @@ public:
     QPushButton* LoadButton = nullptr;
     QPushButton* HelpButton = nullptr;
     QPushButton* ExitButton = nullptr;
+    QPushButton* SiteWorkButton = nullptr;
 
     TFileDialog OpenDialog1 { TFileDialogKind::Open };
     TFileDialog SaveDialog1 { TFileDialogKind::Save };
@@ -172,6 +176,7 @@ private:
 
     QPointer<TSignalStrengthForm> m_signalStrengthForm;
     TCompareDialog* m_compareDialog = nullptr;
+    TSiteWorkForm* m_siteWorkForm = nullptr;
     // What the last compare read from the controller, for "Load Controller Settings".
     TConfigBlock m_compareRead {};
     THelpSystem m_help;

@@ -4,6 +4,7 @@
 #include "ui/CompareDialog.h"
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"
+#include "ui/SiteWorkForm.h"
 
 #include <QPushButton>
 
@@ -62,6 +63,24 @@ void TMainForm::CompareButtonClick()
     m_session.Compare(form, Config);
 }
 
+void TMainForm::SiteWorkButtonClick()
+{
+    if (!m_siteWorkForm) {
+        m_siteWorkForm = new TSiteWorkForm(
+            m_session,
+            [this] {
+                TConfigBlock form = Config;
+                CollectForm(form);
+                return form;
+            },
+            this);
+        m_siteWorkForm->move(geometry().center() - m_siteWorkForm->rect().center());
+    }
+    m_siteWorkForm->show();
+    m_siteWorkForm->raise();
+    m_siteWorkForm->activateWindow();
+}
+
 void TMainForm::CompareComplete(const TConfigBlock& read, const std::vector<SettingDifference>& differences)
 {
     m_compareRead = read;
@@ -112,7 +131,8 @@ void TMainForm::UpdateDeviceCommands()
     LoadButton->setEnabled(!TransferRunning());
     if (m_signalStrengthForm)
         m_signalStrengthForm->RefreshButton->setEnabled(idle);
-    if (idle)
+    // A batch holds the session for long: the window stays usable meanwhile, only its device commands wait.
+    if (idle || m_session.Held())
         unsetCursor();
     else
         setCursor(Qt::BusyCursor);

@@ -295,4 +295,16 @@ void TMainForm::BuildButtonPanel()
         for (QPushButton* button : { SignalStrengthButton, CompareButton })
             button->resize(wanted, button->height());
     }
+    // Site Work is made last, so that it ends the tab order, in the free space between Compare and Load File.
+    SiteWorkButton = new QPushButton(QStringLiteral("Site Work…"), Panel1);
+    SiteWorkButton->setObjectName(QStringLiteral("SiteWorkButton"));
+    SiteWorkButton->setAutoDefault(false);
+    SiteWorkButton->setAccessibleName(QStringLiteral("Site Work"));
+    SiteWorkButton->setAccessibleDescription(
+        QStringLiteral("A batch of controllers from one template and a table of units, each verified and recorded."));
+    SiteWorkButton->setToolTip(SiteWorkButton->accessibleDescription());
+    const int free = LoadButton->x() - (CompareButton->x() + CompareButton->width());
+    const int width = std::max(100, SiteWorkButton->sizeHint().width());
+    SiteWorkButton->setGeometry(CompareButton->x() + CompareButton->width() + (free - width) / 2, CompareButton->y(),
+        width, CompareButton->height());
 }

@@ -2,11 +2,13 @@
 #include "ui/ToolkitServices.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
 #include <QQueue>
+#include <QUrl>
 #include <exception>
 
 namespace {
@@ -16,6 +18,7 @@ QQueue<QString> gFileNames;
 QList<ToolkitScript::TAskedBox> gAskedBoxes;
 QList<ToolkitScript::TAskedDialog> gAskedDialogs;
 QStringList gUnanswered;
+QStringList gOpenedFolders;
 bool gStrict = false;
 
 QMessageBox::Icon IconOf(TMsgDlgType kind)
@@ -134,7 +137,10 @@ bool TFileDialog::Execute(QWidget* parent)
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(Kind == TFileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setDirectory(Directory);
-    if (!FileName.isEmpty())
+    if (Kind == TFileDialogKind::Folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else if (!FileName.isEmpty())
         dialog.selectFile(QFileInfo(FileName).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -142,11 +148,23 @@ bool TFileDialog::Execute(QWidget* parent)
     return true;
 }
 
+void OpenFolder(const QString& folder)
+{
+    if (gStrict)
+        gOpenedFolders.append(folder);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
 namespace ToolkitScript {
 
 void SetStrict(bool strict)
 {
     gStrict = strict;
+}
+const QStringList& OpenedFolders()
+{
+    return gOpenedFolders;
 }
 const QStringList& Unanswered()
 {
@@ -176,6 +194,7 @@ void Reset()
     gAskedBoxes.clear();
     gAskedDialogs.clear();
     gUnanswered.clear();
+    gOpenedFolders.clear();
 }
 
 } // namespace ToolkitScript

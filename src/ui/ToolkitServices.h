@@ -25,10 +25,10 @@ constexpr int mrNo = 7;
 // dismissed without a choice. The help context is accepted for the callers' sake; boxes carry no help topic.
 int MessageDlg(const QString& text, TMsgDlgType kind, TMsgDlgButtons buttons, int helpContext);
 
-enum class TFileDialogKind { Open, Save };
+enum class TFileDialogKind { Open, Save, Folder };
 
 // A file dialog as the main window keeps it: the filter and default extension are set once, Execute runs it
-// modally and, when the operator confirms, FileName holds the chosen file's full path.
+// modally and, when the operator confirms, FileName holds the chosen file's (or, for Folder, folder's) full path.
 class TFileDialog
 {
 public:
@@ -42,6 +42,9 @@ public:
     QString Directory; // where the dialog starts
     QString FileName;
 };
+
+// Shows the folder in the system's file manager.
+void OpenFolder(const QString& folder);
 
 // Scripted answers for tests. While answers are queued, boxes and dialogs are not shown: each call takes the
 // next answer and records what it was asked. In strict mode a box or dialog with no answer queued is not shown
@@ -74,6 +77,8 @@ void SetNextAnswer(int button);
 void SetNextFileName(const QString& fileName);
 const QList<TAskedBox>& AskedBoxes();
 const QList<TAskedDialog>& AskedDialogs();
+// In strict mode no folder is shown: these are the ones OpenFolder was asked to show.
+const QStringList& OpenedFolders();
 // Texts of boxes (and "file dialog") met in strict mode with no answer queued.
 const QStringList& Unanswered();
 // Forgets queued answers and everything asked.
