@@ -7,7 +7,7 @@
 // the first report to the return of the command; and from there to the parent seeing the process end.
 //
 // Usage: bench_link [runs]   (default 9; prints every run, the medians and `link ratio: X`)
-#include "EmulatedController.h"
+#include "TimedPort.h"
 #include "cli/CommandLine.h"
 #include "config/ConfigBlock.h"
 #include "files/SettingsFile.h"
@@ -16,10 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -27,58 +24,10 @@ namespace {
 constexpr int kReports = 45 + 43;
 constexpr double kAnswerMs = 1.0;
 
-// Milliseconds on the system's monotonic clock, which parent and child share.
-double Now()
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-// The emulated controller behind handles that hold each answer back until 1 ms after its report was written (the
-// last stretch waited out exactly: a sleep may overrun by the system's timer slack), and note the first write.
-class TimedPort : public HidPort
-{
-public:
-    EmulatedController controller;
-    double firstWrite = 0;
-    std::atomic<double> lastWrite { 0 };
-
-    std::vector<HidInterfaceInfo> Enumerate() override { return controller.Enumerate(); }
-    std::unique_ptr<HidDevice> Open(const QByteArray& path, HidAccess access) override
-    {
-        struct Timed : HidDevice
-        {
-            std::unique_ptr<HidDevice> inner;
-            TimedPort& port;
-            Timed(std::unique_ptr<HidDevice> inner, TimedPort& port)
-                : inner(std::move(inner))
-                , port(port)
-            {
-            }
-            int Read(uint8_t* report, int timeoutMs) override
-            {
-                const int count = inner->Read(report, timeoutMs);
-                const double due = port.lastWrite + kAnswerMs;
-                if (count > 0 && due - Now() > 0.2)
-                    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(due - Now() - 0.2));
-                while (count > 0 && Now() < due) { }
-                return count;
-            }
-            int Write(const TReport& report) override
-            {
-                port.lastWrite = Now();
-                port.firstWrite = port.firstWrite > 0 ? port.firstWrite : port.lastWrite.load();
-                return inner->Write(report);
-            }
-        };
-        auto device = controller.Open(path, access);
-        return device ? std::make_unique<Timed>(std::move(device), *this) : nullptr;
-    }
-};
-
 // Prints "FIRST-REPORT RETURNED" on standard output, in the shared clock's milliseconds.
 int Child(const QString& file)
 {
-    TimedPort port;
+    TimedPort port(kAnswerMs);
     port.controller.AddDevice("HID\\VID_04D8&PID_F2C4&REV_000B");
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -43,12 +43,13 @@ mkdir -p /run/udev/rules.d && cp "$source/packaging/70-quilmox-parlowen.rules" /
 udevadm control --reload
 # The files, made by the tool from the defaults' JSON: a random one (its message short enough to travel whole, so
 # that a read gives it back byte for byte) and one with every text at the longest that import takes (which it
-# names when given too long a text); and the wire a write of each must give, the defaults' being the golden one.
+# names when given too long a text), a second random one for the batch's second unit; and the wire a write of each
+# must give, the defaults' being the golden one.
 "$cli" defaults -o defaults.dat && "$cli" show --json defaults.dat > defaults.json || fail "the defaults' JSON"
 sed 's/": "[^"]*"/": "'"$(printf 'x%.0s' {1..600})"'"/' defaults.json > probe.json
 "$cli" import probe.json -o probe.dat 2> limits
-for mode in random longest; do
-    awk -v mode="$mode" 'BEGIN { srand(15); chars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 .,:;!?-+*/#()" }
+for mode in random longest random2; do
+    awk -v mode="$mode" 'BEGIN { srand(mode == "random2" ? 16 : 15); chars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 .,:;!?-+*/#()" }
         FNR == NR { if (split($0, q, "\"") >= 3 && match($0, /longer than [0-9]+ bytes/)) longest[q[2]] = substr($0, RSTART + 12, RLENGTH - 18) + 0; next }
         !match($0, /^ *"[^"]+": /) { print; next }
         {
@@ -142,6 +143,63 @@ stop unplug; await_hidraws 0
 start silent --silent-after 1; await_hidraws 1
 expect 4 write defaults.dat --timeout 1; has err "the controller stopped answering after report 2 of 45"
 stop silent; await_hidraws 0
+
+# A site's batch of two units in turn, each holding a preset of its own: once the record has the first unit's line
+# the operator unplugs it, and plugs in the second when the batch asks for row 2. Each unit receives identify, the
+# backup's read, the write and the read back (132 reports); each backup is what its unit held, as far as a read
+# carries it (the presets' messages travel whole).
+awaits() { # FILE TEXT: until FILE has TEXT, at most 30 s
+    local i
+    for ((i = 0; i < 600; i++)); do grep -qF -- "$2" "$1" 2> /dev/null && return 0; pause 0.05; done
+    fail "$1 never had \"$2\": $(tail -n 2 "$1")"
+}
+printf 'device_name\r\nPump 1\r\nPump 2\r\n' > units.csv
+start unitA --serial 5001 --settings random.dat; await_hidraws 1
+begun=$(now)
+timeout 60 "$cli" batch defaults.dat units.csv --record record.csv --wait 30 > batch.out 2> batch.err & pid_batch=$!
+awaits record.csv ",verified,"
+swap=$(now)
+stop unitA; await_hidraws 0
+awaits batch.err 'Plug in the controller for row 2 (device_name "Pump 2")'
+start unitB --serial 5002 --settings random2.dat
+swap=$(( ($(now) - swap) / 1000 ))
+wait "$pid_batch"; status=$?
+echo "usb: two-unit batch $(( ($(now) - begun) / 1000 )) ms (its start to its end; the unplug of the first unit," \
+    "until the batch asked for the second and it was started, took $swap ms of it)"
+[ "$status" = 0 ] || fail "the two-unit batch: status $status, not 0; $(tail -n 2 batch.err)"
+has batch.out "2 verified, 0 differ, 0 pending"
+stop unitB; await_hidraws 0
+for unit in unitA:5001:random unitB:5002:random2; do
+    IFS=: read -r name serial preset <<< "$unit"
+    [ "$(wc -l < "$name.log")" = 132 ] || fail "$name received $(wc -l < "$name.log") reports, not 132"
+    backup=(backups/"$serial"-*.dat)
+    [ "${#backup[@]}" = 1 ] && [ -f "${backup[0]}" ] \
+        || fail "controller $serial has ${#backup[@]} backups: ${backup[*]}"
+    "$cli" diff "${backup[0]}" "$preset.dat" > backup.diff && [ ! -s backup.diff ] \
+        || fail "the backup of $serial is not $preset.dat: $(head -n 3 backup.diff)"
+done
+[ "$(awk -F, '$5 == "verified" { printf "%s:%s ", $2, $3 }' record.csv)" = "2:5001 3:5002 " ] \
+    || fail "the record's verified lines are not rows 2 and 3 of units.csv to 5001 and 5002: $(cat record.csv)"
+# Killed in the middle of a unit (its controller falls silent inside the write, the answer time-out a minute): the
+# record keeps the finished unit's line, and every line is whole.
+whole() { # RECORD: every line ends in CR LF and has the record's nine fields (no field here holds a comma)
+    [ "$(tail -c 2 "$1" | od -An -tx1 | tr -d ' ')" = 0d0a ] \
+        && awk -F, '!/\r$/ || NF != 9 { bad = 1 } END { exit bad }' "$1" \
+        || fail "$1 has a line cut short: $(cat -A "$1")"
+}
+start unitC --serial 5003; await_hidraws 1
+"$cli" batch defaults.dat units.csv --record kill.csv --backups kill --wait 30 --timeout 60 > /dev/null 2> kill.err &
+pid_batch=$!
+awaits kill.csv ",verified,"
+stop unitC; await_hidraws 0
+awaits kill.err 'Plug in the controller for row 2'
+start unitD --serial 5004 --silent-after 60
+awaits kill.err "Writing row 2"
+kill -KILL "$pid_batch"; wait "$pid_batch" 2> /dev/null
+stop unitD; await_hidraws 0
+whole kill.csv
+[ "$(awk -F, 'NR > 1 { printf "%s:%s:%s ", $2, $3, $5 }' kill.csv)" = "2:5003:verified " ] \
+    || fail "the killed batch's record is not the first unit's line alone: $(cat kill.csv)"
 
 # The window over the same stack.
 start window --signal 23; await_hidraws 1
