@@ -6,6 +6,7 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -58,7 +59,7 @@ QString TBatchRecord::Time(const QDateTime& utc)
 bool TBatchRecord::Open(const QString& path, QString* error)
 {
     const auto fail = [&](const QString& why) {
-        *error = path + QStringLiteral(": ") + why;
+        *error = QDir::toNativeSeparators(path) + QStringLiteral(": ") + why;
         file.close();
         return false;
     };
@@ -108,7 +109,7 @@ bool TBatchRecord::Append(const RecordLine& entry, QString* error)
     const QByteArray bytes
         = (entry.time.isEmpty() ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + line.toUtf8() + "\r\n";
     if (file.write(bytes) != bytes.size() || !SyncToDisk(file)) {
-        *error = file.fileName() + QStringLiteral(": ") + file.errorString();
+        *error = QDir::toNativeSeparators(file.fileName()) + QStringLiteral(": ") + file.errorString();
         return false;
     }
     return true;

@@ -58,7 +58,8 @@ bool TBatchRun::Prepare(const BatchPlan& batchPlan, QString* error)
         return false;
     }
     if (!QDir().mkpath(batchPlan.backupsFolder)) {
-        *error = batchPlan.backupsFolder + QStringLiteral(": the backups folder cannot be made");
+        *error
+            = QDir::toNativeSeparators(batchPlan.backupsFolder) + QStringLiteral(": the backups folder cannot be made");
         return false;
     }
     if (!record.Open(batchPlan.recordPath, error))
@@ -241,7 +242,9 @@ void TBatchRun::StepEnded()
             return Finish(BatchOutcome::Failed);
         }
         unitBackup = name;
-        emit message(QStringLiteral("Controller %1 backed up in %2").arg(serial).arg(QDir::toNativeSeparators(backups.filePath(name))));
+        emit message(QStringLiteral("Controller %1 backed up in %2")
+                         .arg(serial)
+                         .arg(QDir::toNativeSeparators(backups.filePath(name))));
         block = Row().block;
         // The write goes out as from a fresh window: nothing of the backup's requests, or of another controller's
         // unit, stays in the bytes its reports do not set.

@@ -13,9 +13,6 @@
 
 namespace {
 
-const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B", kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
-const QByteArray kWriteCommands = "SE" + QByteArray("dD").repeated(21) + "Z",
-                 kReadCommands = "S" + QByteArray("rR").repeated(21);
 const QByteArray kOwnFile = "the operator's own file";
 
 struct Case
@@ -274,11 +271,15 @@ private slots:
             << "" << QByteArray();
         QTest::newRow("an unknown column")
             << QStringList { "batch", "defaults.dat", "colour.csv", "--dry-run" } << 2 << ""
-            << "colour.csv:1: column colour: \"colour\" is not a setting\ncolour.csv: 1 error(s); nothing was written.\n"
+            << "colour.csv:1: column colour: \"colour\" is not a setting\ncolour.csv: 1 error(s); nothing was "
+               "written.\n"
             << QByteArray();
         QTest::newRow("rows the table lacks") << batch + QStringList { "--rows", "1-2" } << 2 << ""
                                               << "--rows takes row numbers from 1 to 1, as 3-7 or 2,4-6.\n"
                                               << QByteArray();
+        QTest::newRow("backups where a file is") << batch + QStringList { "--backups", "kept.dat" } << 2 << ""
+                                                 << "kept.dat: the backups folder cannot be made\n"
+                                                 << QByteArray();
         QTest::newRow("no record") << QStringList { "batch", "defaults.dat", "units.csv" } << 2 << ""
                                    << "batch needs --record FILE.\n"
                                    << QByteArray();
