@@ -13,7 +13,6 @@
 
 namespace {
 
-const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B", kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
 constexpr int kWriteStart = 44; // identify and the backup's read come first
 
 struct Unit
@@ -44,10 +43,7 @@ public:
                     ControllerModel model;
                     model.identity.serialNumber = unit.serial;
                     model.Hold(held[unit.serial]);
-                    if (unit.unplugAfter >= 0)
-                        model.UnplugAfter(unit.unplugAfter);
-                    if (unit.silentAfter >= 0)
-                        model.SilenceAfter(unit.silentAfter);
+                    unit.unplugAfter >= 0 ? model.UnplugAfter(unit.unplugAfter) : model.SilenceAfter(unit.silentAfter);
                     present.push_back({ port.PlugIn(model, unit.hardwareId), unit });
                     more = unit.alongside;
                 }
@@ -84,9 +80,8 @@ class TestBatchRun : public QObject
 
     BatchPlan Plan(const QByteArray& csv)
     {
-        BatchPlan plan { templ, "template.dat", ParseUnitsTable(csv, templ), {}, dir.filePath("record.csv"),
+        return { templ, "template.dat", ParseUnitsTable(csv, templ), {}, dir.filePath("record.csv"),
             dir.filePath("backups") };
-        return plan;
     }
 
     // Runs the batch until it ends; false when it could not start.
@@ -248,16 +243,6 @@ private slots:
         QCOMPARE(*outcome, BatchOutcome::Verified);
         const QString again = verified ? "skipped: done already in this run" : "verified";
         QCOMPARE(Results().mid(results.size()), (QStringList { again, "verified" }));
-    }
-
-    void foreignRecord()
-    {
-        QVERIFY(WriteFile(dir.filePath("record.csv"), "name,phone\nPump,+49\n"));
-        TBatchRun batch(site->port, LinkThreading::Own);
-        QString error;
-        QVERIFY(!batch.Prepare(Plan("device_name\nGate\n"), &error));
-        QVERIFY2(error.contains("is not a record of this tool"), qPrintable(error));
-        QCOMPARE(ReadFile(dir.filePath("record.csv")), QByteArray("name,phone\nPump,+49\n"));
     }
 };
 

@@ -78,8 +78,7 @@ private slots:
         const QString gone = "the controller was unplugged after report %1 of %2\n";
         const QString diff = "%1: %2 in the file, %3 in the controller\n";
         const QString none = "Cannot find QUILMOX\n";
-        const QByteArray W = kWriteCommands;
-        const QByteArray R = kReadCommands;
+        const QByteArray W = kWriteCommands, R = kReadCommands;
         const auto row = [](const char* tag, const Case& row) { QTest::newRow(tag) << row; };
         row("silent from the first", { write, 4, "", silent.arg(1).arg(45), W.left(1), {}, 0 });
         row("silent in the middle", { write, 4, "", silent.arg(17).arg(45), W.left(17), {}, 16 });
@@ -308,10 +307,7 @@ private slots:
         QTEST(Run(arguments), "status");
         QTEST(out, "out");
         QTEST(err, "err");
-        QByteArray sent;
-        for (const TReport& report : emulator->OutputLog())
-            sent += char(report[1]);
-        QCOMPARE(sent, commands);
+        QCOMPARE(Commands(emulator->OutputLog()), commands);
     }
 };
 

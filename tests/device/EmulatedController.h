@@ -15,6 +15,19 @@
 #include <mutex>
 #include <utility>
 
+// A controller running its application, and one in program mode, as their first hardware-ID strings give them.
+inline const QByteArray kNormal = "HID\\VID_04D8&PID_F2C4&REV_000B", kProgramMode = "HID\\VID_04D8&PID_F2C4&REV_0001";
+// The commands of a write and of a read, and those of the reports in `log` from `from` on: the reports' second bytes.
+inline const QByteArray kWriteCommands = "SE" + QByteArray("dD").repeated(21) + "Z",
+                        kReadCommands = "S" + QByteArray("rR").repeated(21);
+inline QByteArray Commands(const std::vector<TReport>& log, std::size_t from = 0)
+{
+    QByteArray letters;
+    for (std::size_t i = from; i < log.size(); ++i)
+        letters += char(log[i][1]);
+    return letters;
+}
+
 class EmulatedController : public HidPort, public ControllerModel
 {
 public:

@@ -19,11 +19,6 @@ THelpViewer* ShowHelp(THelpSystem& help, QWidget* over = nullptr, const QString&
     return qobject_cast<THelpViewer*>(help.Window());
 }
 
-QUrl Topic(const QString& path)
-{
-    return QUrl(QStringLiteral("chm:") + path);
-}
-
 QStringList Matches(const QString& pattern, const QString& text)
 {
     QStringList matches;
@@ -50,7 +45,7 @@ private slots:
         QVERIFY(chm.Contents().isEmpty() && chm.Load());
         // Every link and picture of the pages, every entry of the contents and index, resolves inside the file.
         const auto resolves = [&](const QString& from, const QString& link) {
-            const QUrl url = Topic(from).resolved(QUrl(link));
+            const QUrl url = QUrl(QStringLiteral("chm:") + from).resolved(QUrl(link));
             const auto target = chm.Read(url.path());
             if (url.scheme() != QLatin1String("chm"))
                 return QStringList { "http", "https", "mailto" }.contains(url.scheme());
@@ -84,11 +79,11 @@ private slots:
         THelpBrowser* browser = viewer->Browser();
         QTreeWidget* tree = viewer->ContentsTree();
         emit browser->anchorClicked(QUrl(QStringLiteral("messages.htm#error-saving")));
-        QCOMPARE(browser->source(), Topic("/messages.htm#error-saving"));
+        QCOMPARE(browser->source(), QUrl("chm:/messages.htm#error-saving"));
         QTest::mouseClick(viewer->findChild<QPushButton*>("HelpBackButton"), Qt::LeftButton);
-        QCOMPARE(browser->source(), Topic("/index.htm"));
+        QCOMPARE(browser->source(), QUrl("chm:/index.htm"));
         QTest::mouseClick(viewer->findChild<QPushButton*>("HelpForwardButton"), Qt::LeftButton);
-        QCOMPARE(browser->source(), Topic("/messages.htm#error-saving"));
+        QCOMPARE(browser->source(), QUrl("chm:/messages.htm#error-saving"));
         const QTreeWidgetItem* signal = tree->findItems(QStringLiteral("Signal strength"), Qt::MatchRecursive).value(0);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(signal).center());
         QVERIFY(browser->source().path() == "/signal-strength.htm" && signal->parent() == tree->topLevelItem(0));
@@ -111,13 +106,13 @@ private slots:
             QCOMPARE(list->item(row)->text(), entries[row]);
             QCOMPARE(list->item(row)->isHidden(), !entries[row].contains("output", Qt::CaseInsensitive));
         }
-        QCOMPARE(browser->source(), Topic("/io-control.htm#start-status"));
+        QCOMPARE(browser->source(), QUrl("chm:/io-control.htm#start-status"));
         // The contents mark the topic on show, and are wide enough for their longest title.
         QCOMPARE(tree->currentItem()->text(0), QStringLiteral("I/O Control"));
         QVERIFY(tree->columnWidth(0) >= static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(0));
         list->setCurrentItem(list->findItems(QStringLiteral("Outputs 9 - 16"), {}).value(0));
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(browser->source(), Topic("/outputs.htm#outputs-9-16"));
+        QCOMPARE(browser->source(), QUrl("chm:/outputs.htm#outputs-9-16"));
 
         // A search lists the best topic first, a word that one topic alone holds that topic only; the topic
         // shown from the list has every word that a search word begins highlighted, until the page changes.
@@ -131,13 +126,13 @@ private slots:
         }
         QCOMPARE(results->count(), 1);
         QTest::keyClick(results, Qt::Key_Return);
-        QCOMPARE(browser->source(), Topic("/linux-access.htm"));
+        QCOMPARE(browser->source(), QUrl("chm:/linux-access.htm"));
         QStringList marked;
         for (const auto& selection : browser->extraSelections())
             marked << selection.cursor.selectedText();
         QCOMPARE(marked, Matches(QStringLiteral("(?i)\\bhidraw\\w*"), browser->toPlainText()));
         QTest::mouseClick(viewer->findChild<QPushButton*>("HelpHomeButton"), Qt::LeftButton);
-        QVERIFY(browser->source() == Topic("/index.htm") && browser->extraSelections().isEmpty());
+        QVERIFY(browser->source() == QUrl("chm:/index.htm") && browser->extraSelections().isEmpty());
     }
 
     // Each row: a damaged copy of the help file, and whether start-up accepts it (so the Help button shows; its

@@ -1,5 +1,6 @@
 // What the window tests share: controls found by name and set or read through their user property, the boxes
-// asked, the log, an event loop that runs until a condition holds, and a window on an emulated controller.
+// asked, the log, an event loop that runs until a condition holds, a window on an emulated controller and whether
+// its device commands are offered.
 #pragma once
 
 #include "EmulatedController.h"
@@ -14,8 +15,6 @@
 
 #include <QtTest>
 #include <QtWidgets>
-
-inline const QByteArray kNormalId = "HID\\VID_04D8&PID_F2C4&REV_000B";
 
 // Every window test is strict: a box no script answers is cancelled at once and fails the test in cleanup. The
 // window's settings live in the tests' own location, never the user's: test mode on Linux, a key of the tests'
@@ -70,22 +69,46 @@ inline QString Shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// The condition is looked at after every event, and at least every millisecond for what other threads change:
+// QTest::qWaitFor sleeps 10 ms between its looks, which would pace every report of a transfer.
 inline bool Await(const std::function<bool()>& condition, int milliseconds = 5000)
 {
-    return QTest::qWaitFor(condition, milliseconds);
+    QTimer look;
+    look.start(1);
+    for (const QDeadlineTimer deadline(milliseconds); !condition() && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return condition();
 }
 
-// The controller is declared first, so that it outlives the window, whose link holds its handles.
+// The controller is declared first, so that it outlives the window, whose link holds its handles. Each bench
+// starts a strict script of its own, so the rows of a loop start alike.
 struct Bench
 {
     EmulatedController Controller;
     TMainForm Form { nullptr, &Controller };
     TSignalStrengthForm Signal;
 
-    explicit Bench(const QByteArray& hardwareId = kNormalId,
+    QByteArray Path; // of the controller's interface
+
+    explicit Bench(const QByteArray& hardwareId = kNormal,
         EmulatedController::OpenFailure failure = EmulatedController::OpenFailure::None)
     {
-        Controller.AddDevice(hardwareId, failure);
+        StartStrict();
+        Path = Controller.AddDevice(hardwareId, failure);
         Form.SetSignalStrengthForm(&Signal);
     }
 };
+
+inline const QStringList kDeviceButtons { "WriteButton", "ReadButton", "SignalStrengthButton", "CompareButton" };
+
+// "offered" or "busy" when the four buttons, Refresh and the cursor agree; a batch holding the session leaves the
+// cursor as it is.
+inline QString DeviceCommands(Bench& bench)
+{
+    const bool offered = bench.Form.WriteButton->isEnabled();
+    bool agree = bench.Signal.RefreshButton->isEnabled() == offered
+        && (bench.Form.cursor().shape() == Qt::BusyCursor) == (!offered && !bench.Form.Session().Held());
+    for (const QString& button : kDeviceButtons)
+        agree = agree && bench.Form.findChild<QPushButton*>(button)->isEnabled() == offered;
+    return !agree ? "mixed" : offered ? "offered" : "busy";
+}

@@ -11,29 +11,6 @@
 
 namespace {
 
-const QByteArray kWrite = "SE" + QByteArray("dD").repeated(21) + "Z";
-const QByteArray kRead = "S" + QByteArray("rR").repeated(21);
-const QStringList kDeviceButtons { "WriteButton", "ReadButton", "SignalStrengthButton", "CompareButton" };
-
-QByteArray Commands(const std::vector<TReport>& log, std::size_t from = 0)
-{
-    QByteArray letters;
-    for (std::size_t i = from; i < log.size(); ++i)
-        letters += char(log[i][1]);
-    return letters;
-}
-
-// "offered" or "busy" when the four buttons, Refresh and the cursor agree.
-QString DeviceCommands(Bench& bench)
-{
-    const bool offered = bench.Form.WriteButton->isEnabled();
-    bool agree = bench.Signal.RefreshButton->isEnabled() == offered
-        && (bench.Form.cursor().shape() == Qt::BusyCursor) == !offered;
-    for (const QString& button : kDeviceButtons)
-        agree = agree && bench.Form.findChild<QPushButton*>(button)->isEnabled() == offered;
-    return !agree ? "mixed" : offered ? "offered" : "busy";
-}
-
 bool AwaitBoxes(int count)
 {
     return Await([count] { return Boxes().size() >= count; });
@@ -54,7 +31,10 @@ private slots:
     void cleanup() { EndStrict(); }
 
     // While a transfer runs the device commands are not offered, so the wire shows one whole write, then one read.
-    void writeThenRead()
+    // Compare reads into a block of its own with a read's reports, lists what differs in what the transfer carries
+    // by the command line's names, and leaves the form, Config and the snapshot as they were; loading the
+    // controller's settings gives the block a Read gives.
+    void writeReadAndCompare()
     {
         Bench bench;
         Set(bench.Form, "InputActiveMessageJvCheckBox9", true);
@@ -65,7 +45,7 @@ private slots:
             Click(bench.Form, button);
         QVERIFY(AwaitBoxes(1));
         const auto log = [&] { return bench.Controller.OutputLog(); };
-        QCOMPARE(Commands(log()), kWrite);
+        QCOMPARE(Commands(log()), kWriteCommands);
         QCOMPARE(Bytes(log()[2]).mid(4, 2), Hex("0100")); // input 9's flag, collected from the form
         QCOMPARE(Bytes(log()[43]).mid(3, 16), QByteArray(16, 'x')); // the message's bytes 240..255
         QCOMPARE(Log(bench.Form),
@@ -82,54 +62,18 @@ private slots:
         QCOMPARE(DeviceCommands(bench), "busy");
         QVERIFY(AwaitBoxes(2));
         QCOMPARE(Boxes().last(), QStringLiteral("Read Complete"));
-        QCOMPARE(Commands(log(), 45), kRead);
         QCOMPARE(Bytes(bench.Form.Config).mid(48, 16), Hex("00000000000000000100000000000001"));
         QCOMPARE(Value(bench.Form, "InputActiveMessageJvCheckBox16"), QVariant(true));
         QCOMPARE(Value(bench.Form, "SMSMessageMemo"), QVariant(QString(300, 'x'))); // bytes 256 on stay as held
         QCOMPARE(DeviceCommands(bench), "offered");
         ToolkitScript::SetNextAnswer(mrCancel); // the read took no snapshot: closing asks
         QVERIFY(!bench.Form.close());
-    }
 
-    void signalStrength()
-    {
-        Bench bench;
-        bench.Form.show();
-        bench.Controller.signalValues = { 23 };
-        QProgressBar* bar = bench.Signal.SignalStrenthAdvSmoothProgressBar;
-        Click(bench.Form, "SignalStrengthButton");
-        QVERIFY(Await([&] { return bar->text() == "23" && QApplication::activeWindow() == &bench.Signal; }));
-        QCOMPARE(DeviceCommands(bench), "offered"); // listening for values blocks nothing
-        bench.Controller.InjectReport(Hex("0000FF")); // each further report sets the bar again; above 30 it is full
-        QVERIFY(Await([&] { return bar->text() == "255" && bar->value() == 30; }));
-        bench.Controller.signalValues = { 0 };
-        QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
-        QVERIFY(Await([&] { return bar->value() == 0 && bar->text() == "0"; }));
-        QCOMPARE(Commands(bench.Controller.OutputLog()), "SASA");
-        QTest::keyClick(&bench.Signal, Qt::Key_Escape);
-        QVERIFY(bench.Signal.isHidden());
-        bench.Signal.show();
-        QTest::mouseClick(bench.Signal.CloseButton, Qt::LeftButton);
-        QVERIFY(bench.Signal.isHidden());
-    }
-
-    // Compare reads into a block of its own with a read's reports, lists what differs in what the transfer carries
-    // by the command line's names, and leaves the form, Config and the snapshot as they were; loading the
-    // controller's settings gives the block a Read gives.
-    void compare()
-    {
-        Bench bench;
-        const auto log = [&] { return bench.Controller.OutputLog(); };
-        Set(bench.Form, "SMSMessageMemo", QString(300, 'x'));
-        Click(bench.Form, "WriteButton", mrOk);
-        QVERIFY(AwaitBoxes(1));
         Click(bench.Form, "CompareButton", mrOk);
         QCOMPARE(DeviceCommands(bench), "busy");
-        QVERIFY(AwaitBoxes(2));
+        QVERIFY(AwaitBoxes(4));
         QCOMPARE(Boxes().last(), QStringLiteral("QUILMOX holds the settings shown."));
         QCOMPARE(Log(bench.Form).last(), QStringLiteral("Compare complete: no differences"));
-        QCOMPARE(Commands(log(), 45), kRead);
-
         // A flag, a command word and a pulse period on the form, the inhibit input in the controller, and the
         // message beyond its 256th byte, which never travels.
         bench.Controller.presetHalves[1] = Bytes(log()[3]).mid(3).replace(37, 1, Hex("10"));
@@ -159,41 +103,59 @@ private slots:
         QCOMPARE(Value(bench.Form, "InhibitInputCSpinEdit"), QVariant(16));
         const QByteArray loaded = Bytes(bench.Form.Config);
         Click(bench.Form, "ReadButton", mrOk);
-        QVERIFY(AwaitBoxes(3));
+        QVERIFY(AwaitBoxes(5));
         QCOMPARE(Bytes(bench.Form.Config), loaded);
         QCOMPARE(Bytes(bench.Form.ConfigSnapshot), snapshot);
-        QCOMPARE(
-            Commands(log(), 88), kRead + kRead); // the protocol test finds a compare's reports a read's, byte for byte
+        // The read, the two compares and the read again; the protocol test finds a compare's reports a read's, byte
+        // for byte.
+        QCOMPARE(Commands(log(), 45), kReadCommands.repeated(4));
     }
 
-    // Keep refreshing asks at its interval while the window is shown and logs the identity once; a write runs
-    // between two queries with none among its reports; hiding, an unplug and "Cannot find QUILMOX" (one box) end
-    // it. The history keeps two minutes, survives hiding and starts again with another controller.
-    void keepRefreshing()
+    // Signal Strength brings its window to the front with the value; each further report sets the bar again and
+    // Refresh asks again; listening blocks nothing, Escape and Close hide the window. Keep refreshing asks at its
+    // interval while the window is shown and logs the identity of none of its queries; a write runs between two
+    // queries with none among its reports; hiding, an unplug and "Cannot find QUILMOX" (one box) end it. The
+    // history keeps two minutes, survives hiding and starts again with another controller.
+    void signalStrength()
     {
         Bench bench;
+        bench.Form.show();
         const auto log = [&] { return bench.Controller.OutputLog(); };
-        bench.Signal.SetRefreshInterval(50);
-        bench.Controller.signalValues = { 12 };
+        bench.Controller.signalValues = { 23 };
+        QProgressBar* bar = bench.Signal.SignalStrenthAdvSmoothProgressBar;
         QCheckBox* keep = bench.Signal.KeepRefreshingCheckBox;
         QVERIFY(!bench.Signal.findChild<QWidget*>("SignalHistoryStrip")); // built when first shown
         Click(bench.Form, "SignalStrengthButton");
         QWidget* strip = bench.Signal.findChild<QWidget*>("SignalHistoryStrip");
         QVERIFY(!keep->isChecked() && strip && strip->accessibleDescription() == "No values yet");
+        QVERIFY(Await([&] { return bar->text() == "23" && QApplication::activeWindow() == &bench.Signal; }));
+        QCOMPARE(DeviceCommands(bench), "offered"); // listening for values blocks nothing
+        bench.Controller.InjectReport(Hex("0000FF")); // each further report sets the bar again; above 30 it is full
+        QVERIFY(Await([&] { return bar->text() == "255" && bar->value() == 30; }));
+        bench.Controller.signalValues = { 0 };
+        QTest::mouseClick(bench.Signal.RefreshButton, Qt::LeftButton);
+        QVERIFY(Await([&] { return bar->value() == 0 && bar->text() == "0"; }));
+        QCOMPARE(Commands(log()), "SASA");
+        QTest::keyClick(&bench.Signal, Qt::Key_Escape);
+        QVERIFY(bench.Signal.isHidden());
+
+        bench.Signal.show();
+        bench.Signal.SetRefreshInterval(50);
+        bench.Controller.signalValues = { 12 };
         keep->click();
-        QVERIFY(Await([&] { return Commands(log()).count("SA") >= 5; }));
-        QCOMPARE(Log(bench.Form).size(), 2);
+        QVERIFY(Await([&] { return Commands(log()).count("SA") >= 6; }));
+        QCOMPARE(Log(bench.Form).size(), 4); // the identity as Signal Strength and Refresh asked
         QVERIFY(Await([&] { return bench.Form.WriteButton->isEnabled(); }));
         const std::size_t before = log().size();
         ToolkitScript::SetNextAnswer(mrOk);
         bench.Form.WriteButton->click();
         QVERIFY(AwaitBoxes(1) && Await([&] { return Commands(log(), before).count("SA") >= 2; }));
-        QVERIFY2(Commands(log(), before).startsWith(kWrite + "SA"), Commands(log(), before));
-        QVERIFY(bench.Signal.History().size() >= 6);
+        QVERIFY2(Commands(log(), before).startsWith(kWriteCommands + "SA"), Commands(log(), before));
+        QVERIFY(bench.Signal.History().size() >= 8);
         QCOMPARE(strip->accessibleDescription(), QStringLiteral("The last two minutes; latest value 12"));
 
         QTest::mouseClick(bench.Signal.CloseButton, Qt::LeftButton);
-        QVERIFY(!keep->isChecked() && Await([&] { return !bench.Form.LinkBusy(); }));
+        QVERIFY(bench.Signal.isHidden() && !keep->isChecked() && Await([&] { return !bench.Form.LinkBusy(); }));
         const std::size_t held = bench.Signal.History().size();
         Click(bench.Form, "SignalStrengthButton");
         QVERIFY(Await([&] { return bench.Signal.History().size() == held + 1; }));
@@ -228,13 +190,11 @@ private slots:
         const QString unopened = "Cannot find QUILMOX\n" + OpenFailureCause("emulated/hidraw0");
         const std::tuple<QByteArray, Failure, int, QString> rows[]
             = { { "HID\\VID_046D&PID_C52B&REV_1201", Failure::None, 11, "Cannot find QUILMOX" },
-                  { "HID\\VID_04D8&PID_F2C4&REV_0001", Failure::None, 11, "QUILMOX is in Program Mode" },
-                  { kNormalId, Failure::Read, 11, unopened },
-                  { "HID\\VID_04D8&PID_F2C4&REV_0001", Failure::Write, 11, unopened },
-                  { kNormalId, Failure::None, 12, "Application is not a QUILMOX Parlowen" } };
+                  { kProgramMode, Failure::None, 11, "QUILMOX is in Program Mode" },
+                  { kNormal, Failure::Read, 11, unopened }, { kProgramMode, Failure::Write, 11, unopened },
+                  { kNormal, Failure::None, 12, "Application is not a QUILMOX Parlowen" } };
         for (const auto& [hardwareId, failure, identityByte4, box] : rows) {
             for (const QString& button : kDeviceButtons) {
-                StartStrict();
                 Bench bench(hardwareId, failure);
                 bench.Controller.identity.check[2] = uint8_t(identityByte4);
                 Set(bench.Form, "DeviceNameEdit", "Edited");
@@ -242,7 +202,7 @@ private slots:
                 QVERIFY(AwaitBoxes(1) && Await([&] { return bench.Form.ProtocolState() == 0; }));
                 QCOMPARE(Boxes(), QStringList { box });
                 QCOMPARE(ToolkitScript::AskedBoxes()[0].Kind, TMsgDlgType::mtError);
-                const bool answered = hardwareId == kNormalId && failure == Failure::None;
+                const bool answered = hardwareId == kNormal && failure == Failure::None;
                 QCOMPARE(Commands(bench.Controller.OutputLog()), answered ? "S" : "");
                 QCOMPARE(DeviceCommands(bench), "offered");
                 QVERIFY(Log(bench.Form).isEmpty());
@@ -264,7 +224,6 @@ private slots:
             { "CompareButton", 1, "Compare not completed." }, { "CompareButton", 42, "Compare not completed." } };
         for (const bool unplugged : { true, false }) {
             for (const auto& [button, answered, line] : rows) {
-                StartStrict();
                 Bench bench;
                 bench.Form.Session().Link().SetAnswerTimeout(200);
                 unplugged ? bench.Controller.UnplugAfter(answered) : bench.Controller.SilenceAfter(answered);
@@ -286,13 +245,13 @@ private slots:
                 QVERIFY(Await([&] { return bench.Controller.openHandles == 0; }));
                 bench.Controller.InjectReport(Hex("000000010B")); // a late answer finds no link
                 QCoreApplication::processEvents();
-                bench.Controller.AddDevice(kNormalId); // plugged in again: the next command runs whole
+                bench.Controller.AddDevice(kNormal); // plugged in again: the next command runs whole
                 bench.Controller.SilenceAfter(-1);
                 const std::size_t sent = bench.Controller.OutputLog().size();
                 Click(bench.Form, "WriteButton", mrOk);
                 QVERIFY(AwaitBoxes(2));
                 QCOMPARE(Boxes().last(), QStringLiteral("Download Complete"));
-                QCOMPARE(Commands(bench.Controller.OutputLog(), sent), kWrite);
+                QCOMPARE(Commands(bench.Controller.OutputLog(), sent), kWriteCommands);
             }
         }
     }
@@ -305,10 +264,7 @@ private slots:
         QTemporaryDir dir;
         Bench bench;
         const QString other = dir.filePath("other.dat"), saved = dir.filePath("saved.dat");
-        TConfigBlock file {};
-        SetDefaults(file);
-        file.DeviceName[0] = 'F';
-        QVERIFY(SaveSettingsFile(other, file));
+        QVERIFY(SaveSettingsFile(other, Block(DefaultImage().replace(624, 1, "F")))); // its device name "FUILMOX"
         Set(bench.Form, "SMSMessageMemo", "Clicked"); // its chunks go out after the held report
         TConfigBlock clicked = bench.Form.Config;
         bench.Form.CollectForm(clicked);
@@ -346,7 +302,6 @@ private slots:
         const std::tuple<QString, int, bool> rows[]
             = { { "WriteButton", mrNo, false }, { "WriteButton", mrYes, true }, { "ReadButton", 0, true } };
         for (const auto& [button, answer, closes] : rows) {
-            StartStrict();
             Bench bench;
             bench.Form.show();
             bench.Controller.HoldWrite(10, 60000, false);
@@ -360,7 +315,6 @@ private slots:
             bench.Controller.ReleaseWrite();
             // Waited for: the write ends whole, and nothing changed since the start, so closing asks nothing.
             QVERIFY(closes || (AwaitBoxes(2) && Boxes().last() == "Download Complete" && bench.Form.close()));
-            ToolkitScript::Reset();
         }
     }
 
@@ -369,7 +323,6 @@ private slots:
     void writeHeldUp()
     {
         for (const bool fails : { true, false }) {
-            StartStrict();
             Bench bench;
             bench.Controller.HoldWrite(10, 1000, fails);
             QElapsedTimer clock;
@@ -392,8 +345,8 @@ private slots:
     // the box is closed, and is then dropped in the idle state. Keep refreshing sends nothing meanwhile.
     void boxHoldsTheReader()
     {
-        ToolkitScript::SetStrict(false);
         Bench bench;
+        ToolkitScript::SetStrict(false);
         const auto log = [&] { return bench.Controller.OutputLog(); };
         bench.Form.show();
         bench.Signal.show();
@@ -427,7 +380,7 @@ private slots:
         QCOMPARE(stateInBox, 0);
         QCOMPARE(pendingInBox, 1);
         QCOMPARE(sentInBox, 0);
-        QVERIFY(Commands(log()).contains("A" + kRead));
+        QVERIFY(Commands(log()).contains("A" + kReadCommands));
         QCOMPARE(Log(bench.Form).size(), 2);
         QVERIFY2(laterBoxes.isEmpty(), qPrintable(laterBoxes.join(" | ")));
     }

@@ -1,8 +1,9 @@
 // The main window's form: element n of every field belongs to the control numbered n in both directions, typing
 // stops at the limits, linked controls follow their boxes, the check-all buttons touch their own group, and every
-// control has a name of its own for assistive technology.
+// control of the three windows has a name of its own for assistive technology.
 #include "WindowTest.h"
 #include "config/AnsiText.h"
+#include "ui/SiteWorkForm.h"
 
 namespace {
 
@@ -161,14 +162,21 @@ private slots:
         QVERIFY(Log(form).isEmpty());
     }
 
-    // Every focusable control of both windows has a name of its own; caption-less boxes show their indicator whole.
+    // Every focusable control of the three windows has a name of its own (of the Site Work window those shown);
+    // caption-less boxes show their indicator whole. Site Work sits between Compare and Load File and ends the tab
+    // order.
     void accessibility()
     {
         TMainForm form;
         TSignalStrengthForm signal;
-        for (QWidget* window : { static_cast<QWidget*>(&form), static_cast<QWidget*>(&signal) }) {
+        form.show();
+        Click(form, "SiteWorkButton");
+        auto* site = form.findChild<TSiteWorkForm*>();
+        for (QWidget* window : std::initializer_list<QWidget*> { &form, &signal, site }) {
             QStringList names;
             for (QWidget* control : window->findChildren<QWidget*>()) {
+                if (control->window() != window || (window == site && !control->isVisibleTo(window)))
+                    continue;
                 if (control->focusPolicy() & Qt::TabFocus && !control->focusProxy())
                     names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
                 if (auto* check = qobject_cast<QCheckBox*>(control); check && check->text().isEmpty())
@@ -177,7 +185,12 @@ private slots:
             QVERIFY(!names.contains(QString()));
             QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
         }
-        QCOMPARE(form.SignalStrengthButton->nextInFocusChain(), form.CompareButton); // the panel's last
+        QCOMPARE(form.SignalStrengthButton->nextInFocusChain(), form.CompareButton);
+        QCOMPARE(form.CompareButton->nextInFocusChain(), form.SiteWorkButton); // the panel's last
+        const QRect place = form.SiteWorkButton->geometry();
+        QVERIFY(form.Panel1->rect().contains(place));
+        QCOMPARE(place.y(), form.CompareButton->y());
+        QVERIFY(place.left() > form.CompareButton->geometry().right() && place.right() < form.LoadButton->x());
         // GroupBox1 ... GroupBox16 show these outputs, on the pages TabSheet3 and TabSheet4.
         const int outputs[] = { 1, 2, 3, 4, 8, 7, 6, 5, 12, 11, 10, 9, 16, 15, 14, 13 };
         for (int box = 1; box <= 16; ++box) {
