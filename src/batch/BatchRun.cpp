@@ -149,7 +149,6 @@ void TBatchRun::Surveyed(const std::vector<HidInterfaceInfo>& controllers)
         unitPath.clear();
         phase = Phase::Waiting;
         waitClock.start();
-        Instruct(PlugInText());
     }
     if (phase != Phase::Waiting)
         return;
