@@ -16,13 +16,6 @@ constexpr int kIdentifyReports = 1;
 constexpr int kReadReports = 43;
 constexpr int kWriteReports = 45;
 
-TConfigBlock Defaults()
-{
-    TConfigBlock block {};
-    SetDefaults(block);
-    return block;
-}
-
 } // namespace
 
 int TBatchRun::ReportsPerUnit()
@@ -252,7 +245,7 @@ void TBatchRun::StepEnded()
         return protocol.StartWrite();
     }
     case Phase::Writing:
-        readBlock = Defaults();
+        readBlock = DefaultBlock();
         BeginStep(Phase::Verifying, QStringLiteral("Verifying ") + RowLabel(Row()));
         return protocol.StartCompare(readBlock);
     case Phase::Verifying: {
@@ -298,7 +291,7 @@ void TBatchRun::Identified()
         return;
     }
     SetState(RowState::Writing);
-    readBlock = Defaults();
+    readBlock = DefaultBlock();
     BeginStep(Phase::BackingUp, QStringLiteral("Backing up controller %1 for %2").arg(serial).arg(RowLabel(Row())));
     protocol.StartCompare(readBlock);
 }

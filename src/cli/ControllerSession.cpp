@@ -56,8 +56,7 @@ int ControllerSession::Write(const TConfigBlock& written)
 
 int ControllerSession::Read(TConfigBlock& read)
 {
-    config = TConfigBlock {};
-    SetDefaults(config);
+    config = DefaultBlock();
     const int result = Run(&TDeviceProtocol::StartRead, kReadReports);
     read = config;
     return result;

@@ -31,20 +31,15 @@ int ReadAndCompare(const CommandContext& context, ControllerSession& session, co
 
 int ListCommand(const CommandContext& context)
 {
-    // The same match as discovery: the controller's identifier anywhere in the hardware ID, in either case.
-    const QByteArray wanted = AnyRevisionIdentifier().toLower();
-    int found = 0;
-    for (const HidInterfaceInfo& info : context.port.Enumerate()) {
+    const std::vector<HidInterfaceInfo> controllers = PresentControllers(context.port);
+    for (const HidInterfaceInfo& info : controllers) {
         const QByteArray id = info.hardwareId.toLower();
-        if (!id.contains(wanted))
-            continue;
         const qsizetype mark = id.indexOf(kRevisionMark);
         const QByteArray revision = mark < 0 ? QByteArray("?") : id.mid(mark + kRevisionMark.size(), 4).toUpper();
         const char* mode = revision == kProgramModeRevision ? "program mode" : "normal";
         context.out << QString::fromLocal8Bit(info.path) << '\t' << revision << '\t' << mode << Qt::endl;
-        ++found;
     }
-    if (found > 0)
+    if (!controllers.empty())
         return ExitStatus::Success;
     context.Fail(QStringLiteral("Cannot find QUILMOX"));
     return ExitStatus::NoController;

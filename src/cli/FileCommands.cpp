@@ -12,13 +12,6 @@ namespace {
 // A settings document is a few kilobytes; the bound keeps a wrong path such as /dev/zero from filling memory.
 constexpr qint64 kLongestDocument = 1 << 20;
 
-TConfigBlock DefaultConfig()
-{
-    TConfigBlock config {};
-    SetDefaults(config);
-    return config;
-}
-
 } // namespace
 
 bool LoadForCommand(const CommandContext& context, const QString& file, TConfigBlock& config)
@@ -120,7 +113,7 @@ int ImportCommand(const CommandContext& context, const QString& jsonFile, const 
         return ExitStatus::Usage;
     }
     // A document may name only some settings: the others keep their defaults.
-    TConfigBlock config = DefaultConfig();
+    TConfigBlock config = DefaultBlock();
     const QStringList refusals = BlockFromJson(document.object(), config);
     for (const QString& refusal : refusals)
         context.Fail(jsonFile + QStringLiteral(": ") + refusal);
@@ -131,5 +124,5 @@ int ImportCommand(const CommandContext& context, const QString& jsonFile, const 
 
 int DefaultsCommand(const CommandContext& context, const QString& output, bool force)
 {
-    return SaveForCommand(context, output, DefaultConfig(), force);
+    return SaveForCommand(context, output, DefaultBlock(), force);
 }

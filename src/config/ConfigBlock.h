@@ -78,6 +78,13 @@ inline uint8_t* BlockBytes(TConfigBlock& block) { return reinterpret_cast<uint8_
 // IPOn1 ... IPPls16, all disabled, pulse periods 1000). Only the default fields are written: run it on a new,
 // all-zero block.
 void SetDefaults(TConfigBlock& config);
+// A new block with the defaults, as a fresh window starts.
+inline TConfigBlock DefaultBlock()
+{
+    TConfigBlock config {};
+    SetDefaults(config);
+    return config;
+}
 
 // Copies all 1848 bytes of the working block into the snapshot.
 void TakeSnapshot(const TConfigBlock& config, TConfigBlock& snapshot);

@@ -29,6 +29,17 @@ QByteArray AnyRevisionIdentifier()
     return DevicePrefix();
 }
 
+std::vector<HidInterfaceInfo> PresentControllers(HidPort& port)
+{
+    const QByteArray wanted = AnyRevisionIdentifier().toLower();
+    std::vector<HidInterfaceInfo> controllers;
+    for (HidInterfaceInfo& info : port.Enumerate()) {
+        if (info.hardwareId.toLower().contains(wanted))
+            controllers.push_back(std::move(info));
+    }
+    return controllers;
+}
+
 TDeviceLink::TDeviceLink(
     HidPort& port, uint8_t* receiveBuffer, std::function<void()> handleInputReport, LinkThreading threading)
     : port(port)
@@ -144,12 +155,7 @@ void TDeviceLink::Survey(std::function<void(const std::vector<HidInterfaceInfo>&
 {
     const quint64 startedAt = generation;
     RunIo([this, startedAt, done = std::move(done)] {
-        std::vector<HidInterfaceInfo> controllers;
-        const QByteArray wanted = AnyRevisionIdentifier().toLower();
-        for (HidInterfaceInfo& info : port.Enumerate()) {
-            if (info.hardwareId.toLower().contains(wanted))
-                controllers.push_back(std::move(info));
-        }
+        const std::vector<HidInterfaceInfo> controllers = PresentControllers(port);
         QMetaObject::invokeMethod(
             this,
             [this, startedAt, done, controllers] {

@@ -29,6 +29,10 @@ QByteArray NormalModeIdentifier(); // revision 000B
 QByteArray ProgramModeIdentifier(); // revision 0001: the controller is being reprogrammed
 QByteArray AnyRevisionIdentifier(); // the prefix alone
 
+// The present interfaces of controllers, in either mode: the controller's identifier anywhere in the hardware ID,
+// in either case, as discovery matches it.
+std::vector<HidInterfaceInfo> PresentControllers(HidPort& port);
+
 enum class ConnectResult { Ready, ProgramMode, NotFound };
 
 // Where the link does its device I/O: on the caller's thread, or on a thread of its own, in the order asked.

@@ -33,6 +33,20 @@ inline void EndStrict()
     ToolkitScript::Reset();
 }
 
+// A 10 ms timer on the window's thread; the longest pause between its ticks tells how long the thread was held.
+struct Heartbeat
+{
+    QElapsedTimer clock;
+    QTimer timer;
+    qint64 longest = 0;
+    Heartbeat()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] { longest = std::max(longest, clock.restart()); });
+        clock.start();
+        timer.start(10);
+    }
+};
+
 inline void Set(QWidget& form, const QString& name, const QVariant& value)
 {
     auto* widget = form.findChild<QWidget*>(name);

@@ -39,16 +39,11 @@ private slots:
     void unplugDuringWrite()
     {
         TMainForm form(nullptr, &port);
-        QElapsedTimer clock;
-        qint64 longest = 0;
-        QTimer heartbeat;
-        connect(&heartbeat, &QTimer::timeout, [&] { longest = std::max(longest, clock.restart()); });
-        clock.start();
-        heartbeat.start(10);
+        Heartbeat heartbeat;
         Click(form, "WriteButton", mrOk);
         QVERIFY(Await([] { return !Boxes().isEmpty(); }));
-        heartbeat.stop();
-        std::printf("usb window heartbeat: longest gap %lld ms\n", static_cast<long long>(longest));
+        heartbeat.timer.stop();
+        std::printf("usb window heartbeat: longest gap %lld ms\n", static_cast<long long>(heartbeat.longest));
         std::fflush(stdout);
         QCOMPARE(Boxes(), QStringList { "QUILMOX was disconnected." });
         QCOMPARE(Log(form).last(), QStringLiteral("Write not completed."));
