@@ -1,8 +1,11 @@
 // Start-up of the tool against a bare Qt window of the same size with one label and one button: each is started as
 // a process of its own (this program run with --child), and the time from the process start until its window is
-// shown and exposed is taken, with the child's peak memory. Prints the medians and their ratios; it asserts nothing.
+// shown and exposed is taken, with the child's peak memory. The tool is started in English and, as an operator of
+// another language starts it, in German, with the tool's and Qt's translations to load. Prints the medians and
+// their ratios; it asserts nothing.
 //
 // Usage: bench_startup [runs]   (default 15; the offscreen platform unless QT_QPA_PLATFORM says otherwise)
+#include "ui/Languages.h"
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"
 
@@ -23,12 +26,13 @@
 namespace {
 
 // Builds the window as the tool or as the bare comparison, shows it, and reports once the platform exposed it.
-int RunChild(int argc, char** argv, bool tool)
+int RunChild(int argc, char** argv, const QByteArray& kind)
 {
     QApplication application(argc, argv);
     std::unique_ptr<QWidget> window;
     std::unique_ptr<TSignalStrengthForm> signal;
-    if (tool) {
+    if (kind != "bare") {
+        InstallTranslations(kind == "tool" ? QStringLiteral("en") : QStringLiteral("de"));
         window = std::make_unique<TMainForm>();
         signal = std::make_unique<TSignalStrengthForm>(); // created hidden at start-up, as the tool does
     } else {
@@ -87,29 +91,34 @@ double Median(std::vector<double> values)
 int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
-        return RunChild(argc, argv, qstrcmp(argv[2], "tool") == 0);
+        return RunChild(argc, argv, argv[2]);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const QString self = QCoreApplication::applicationFilePath();
-    std::vector<double> toolTimes, bareTimes, toolMemory, bareMemory;
-    Measure(self, QStringLiteral("bare")); // warms the file cache for both
+    std::vector<double> toolTimes, germanTimes, bareTimes, toolMemory, germanMemory, bareMemory;
+    Measure(self, QStringLiteral("bare")); // warms the file cache for all three
     Measure(self, QStringLiteral("tool"));
+    Measure(self, QStringLiteral("tool-de"));
     for (int i = 0; i < runs; ++i) {
         const Sample tool = Measure(self, QStringLiteral("tool"));
+        const Sample german = Measure(self, QStringLiteral("tool-de"));
         const Sample bare = Measure(self, QStringLiteral("bare"));
         toolTimes.push_back(tool.milliseconds);
+        germanTimes.push_back(german.milliseconds);
         bareTimes.push_back(bare.milliseconds);
         toolMemory.push_back(tool.peakKiB);
+        germanMemory.push_back(german.peakKiB);
         bareMemory.push_back(bare.peakKiB);
     }
-    const double tool = Median(toolTimes), bare = Median(bareTimes);
-    const double toolPeak = Median(toolMemory), barePeak = Median(bareMemory);
+    const double tool = Median(toolTimes), german = Median(germanTimes), bare = Median(bareTimes);
+    const double toolPeak = Median(toolMemory), germanPeak = Median(germanMemory), barePeak = Median(bareMemory);
     std::printf("tool window: median %.1f ms to shown, peak memory %.1f MiB\n", tool, toolPeak / 1024);
+    std::printf("tool window in German: median %.1f ms to shown, peak memory %.1f MiB\n", german, germanPeak / 1024);
     std::printf("bare window: median %.1f ms to shown, peak memory %.1f MiB\n", bare, barePeak / 1024);
-    std::printf("start-up ratio: %.2f\n", tool / bare);
-    std::printf("memory ratio: %.2f\n", toolPeak / barePeak);
+    std::printf("start-up ratio: %.2f (German %.2f)\n", tool / bare, german / bare);
+    std::printf("memory ratio: %.2f (German %.2f)\n", toolPeak / barePeak, germanPeak / barePeak);
     return 0;
 }

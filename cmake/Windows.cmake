@@ -20,6 +20,13 @@ get_filename_component(pthread_runtime_dir "${winpthread_dll}" REALPATH)
 get_filename_component(pthread_runtime_dir "${pthread_runtime_dir}" DIRECTORY)
 set(PARLOWEN_WINDOWS_DLL_DIRS "${qt_bin_dir};${gcc_runtime_dir};${pthread_runtime_dir}")
 
+# Qt's own translations (qtbase_*.qm, the texts of its dialogs and boxes) are the same files on every system, so
+# Debian's (qt6-translations-l10n) go beside parlowen.exe, in translations/, where the tool looks first.
+find_path(PARLOWEN_QT_TRANSLATIONS_DIR qtbase_de.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
+    NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(PARLOWEN_QT_QM_FILES ${PARLOWEN_LANGUAGES})
+list(TRANSFORM PARLOWEN_QT_QM_FILES REPLACE "(.+)" "${PARLOWEN_QT_TRANSLATIONS_DIR}/qtbase_\\1.qm")
+
 # Every test executable runs under Wine, in a Wine prefix of this build's own, with the DLL folders on its path.
 find_program(PARLOWEN_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH REQUIRED)
 set(PARLOWEN_WINE_PREFIX "${PROJECT_BINARY_DIR}/wine")

@@ -1,22 +1,25 @@
 #!/bin/sh
 # Gathers the Windows tool into one folder that runs on a Windows without Qt or MinGW: the executables and the
-# help, Qt's platform and style plugins, and every DLL they name, recursively, from the toolchain's folders. A DLL
+# help, Qt's platform and style plugins, Qt's own translations in translations/, and every DLL they name, recursively, from the toolchain's folders. A DLL
 # named by any of them that is neither deployed nor a Windows system DLL fails the deployment.
 #
 # Which DLLs are Windows' own is a fixed list (windows-dlls.txt), not what the build machine's Wine happens to have.
-# Usage: deploy.sh OUT_DIR "DLL_DIR;DLL_DIR..." QT_PLUGIN_DIR NOTICES LICENSE_DIR SYSTEM_DLL_LIST FILE...
+# Usage: deploy.sh OUT_DIR "DLL_DIR;DLL_DIR..." QT_PLUGIN_DIR NOTICES LICENSE_DIR SYSTEM_DLL_LIST "QM;QM..." FILE...
 set -eu
-out=$1 dll_dirs=$2 plugins=$3 notices=$4 licenses=$5 system_list=$6
-shift 6
+out=$1 dll_dirs=$2 plugins=$3 notices=$4 licenses=$5 system_list=$6 qt_translations=$7
+shift 7
 system_dlls=$(grep -v '^#' "$system_list")
 
 rm -rf "$out"
-mkdir -p "$out/platforms" "$out/styles"
+mkdir -p "$out/platforms" "$out/styles" "$out/translations"
 cp "$@" "$out/"
 cp "$plugins/platforms/qwindows.dll" "$out/platforms/"
 cp "$plugins/styles/qwindowsvistastyle.dll" "$out/styles/"
 cp "$notices" "$out/"
 cp -r "$licenses" "$out/licenses"
+IFS=';'
+for qm in $qt_translations; do cp "$qm" "$out/translations/"; done
+unset IFS
 
 lower() { printf '%s' "$1" | tr '[:upper:]' '[:lower:]'; }
 # Each pass copies what the binaries in the folder name and do not find; it ends when a pass copies nothing.

@@ -1,6 +1,7 @@
 // The entry point: the application object, the main window, the hidden signal strength window, the message loop.
 // One optional argument names a settings file to open, as Load File would.
 #include "app/Termination.h"
+#include "ui/Languages.h"
 #include "ui/MainForm.h"
 #include "ui/SignalStrengthForm.h"
 #include "ui/ToolkitServices.h"
@@ -9,6 +10,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -28,7 +31,18 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("file"), QStringLiteral("A settings file (*.dat) to open."), QStringLiteral("[file]"));
+    const QCommandLineOption language(QStringLiteral("language"),
+        QStringLiteral("The language of the window for this run: en, de, es, fr, it, pl or pt_BR."),
+        QStringLiteral("code"));
+    parser.addOption(language);
     parser.process(application);
+    const QString requested = parser.value(language);
+    if (parser.isSet(language) && LanguageCode(requested).isEmpty()) {
+        std::fprintf(
+            stderr, "parlowen: unknown language \"%s\": en, de, es, fr, it, pl or pt_BR\n", qUtf8Printable(requested));
+        return 1;
+    }
+    InstallTranslations(ChooseLanguage(requested, ChosenLanguage(), QLocale::system().uiLanguages()));
 
     const int status = RunShowingEscapedErrors([&] {
         MainForm = new TMainForm;

@@ -32,10 +32,9 @@ TBatchRun::TBatchRun(HidPort& port, LinkThreading threading, QObject* parent)
     // A coarse timer may fire up to 5% late, which each unit would wait out.
     pollTimer.setTimerType(Qt::PreciseTimer);
     connect(&pollTimer, &QTimer::timeout, this, &TBatchRun::Poll);
+    connect(link.get(), &TDeviceLink::Lost, this, [this] { UnitFailed(QT_TR_NOOP("the controller was unplugged")); });
     connect(
-        link.get(), &TDeviceLink::Lost, this, [this] { UnitFailed(QStringLiteral("the controller was unplugged")); });
-    connect(link.get(), &TDeviceLink::Silent, this,
-        [this] { UnitFailed(QStringLiteral("the controller stopped answering")); });
+        link.get(), &TDeviceLink::Silent, this, [this] { UnitFailed(QT_TR_NOOP("the controller stopped answering")); });
 }
 
 TBatchRun::~TBatchRun() = default;
@@ -43,16 +42,15 @@ TBatchRun::~TBatchRun() = default;
 bool TBatchRun::Prepare(const BatchPlan& batchPlan, QString* error)
 {
     if (Running()) {
-        *error = QStringLiteral("A batch is running already.");
+        *error = tr("A batch is running already.");
         return false;
     }
     if (batchPlan.table.HasErrors()) {
-        *error = QStringLiteral("The units table has errors; nothing is written while any remains.");
+        *error = tr("The units table has errors; nothing is written while any remains.");
         return false;
     }
     if (!QDir().mkpath(batchPlan.backupsFolder)) {
-        *error
-            = QDir::toNativeSeparators(batchPlan.backupsFolder) + QStringLiteral(": the backups folder cannot be made");
+        *error = tr("%1: the backups folder cannot be made").arg(QDir::toNativeSeparators(batchPlan.backupsFolder));
         return false;
     }
     if (!record.Open(batchPlan.recordPath, error))
@@ -109,9 +107,9 @@ void TBatchRun::Stop()
         return;
     default:
         if (stops > 1)
-            UnitFailed(QStringLiteral("abandoned by the operator"));
+            UnitFailed(QT_TR_NOOP("abandoned by the operator"));
         else
-            emit message(QStringLiteral("Stopping once this step has ended (stop again to abandon the unit)."));
+            emit message(tr("Stopping once this step has ended (stop again to abandon the unit)."));
     }
 }
 
@@ -120,7 +118,7 @@ void TBatchRun::Poll()
     if (surveying || (phase != Phase::Waiting && phase != Phase::AwaitingUnplug))
         return;
     if (phase == Phase::Waiting && waitLimitMs > 0 && waitClock.elapsed() >= waitLimitMs) {
-        emit message(QStringLiteral("No controller came within the wait."));
+        emit message(tr("No controller came within the wait."));
         Finish(BatchOutcome::NoController);
         return;
     }
@@ -146,7 +144,7 @@ void TBatchRun::Surveyed(const std::vector<HidInterfaceInfo>& controllers)
     if (phase != Phase::Waiting)
         return;
     if (controllers.size() > 1) {
-        Instruct(QStringLiteral("%1 controllers are plugged in: unplug all but one").arg(controllers.size()));
+        Instruct(tr("%1 controllers are plugged in: unplug all but one").arg(controllers.size()));
         return;
     }
     if (controllers.empty()) {
@@ -156,7 +154,7 @@ void TBatchRun::Surveyed(const std::vector<HidInterfaceInfo>& controllers)
     const HidInterfaceInfo& info = controllers.front();
     unitPath = info.path;
     const QString where = QString::fromLocal8Bit(info.path);
-    const QString programMode = QStringLiteral("The controller at %1 is in program mode: left untouched; unplug it");
+    const QString programMode = tr("The controller at %1 is in program mode: left untouched; unplug it");
     if (info.hardwareId.toLower().contains(ProgramModeIdentifier().toLower())) {
         LeaveUntouched(programMode.arg(where), {});
         return;
@@ -168,13 +166,14 @@ void TBatchRun::Surveyed(const std::vector<HidInterfaceInfo>& controllers)
         if (phase != Phase::Connecting)
             return;
         if (result == ConnectResult::Ready) {
-            BeginStep(Phase::Identifying, QStringLiteral("Identifying the controller at %1").arg(where));
+            BeginStep(Phase::Identifying, tr("Identifying the controller at %1").arg(where));
             protocol.StartIdentify();
         } else if (result == ConnectResult::ProgramMode) {
             LeaveUntouched(programMode.arg(where), {});
         } else {
-            LeaveUntouched(QStringLiteral("The controller at %1 cannot be opened%2: left untouched; unplug it")
-                               .arg(where, cause.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(cause)),
+            LeaveUntouched(cause.isEmpty()
+                    ? tr("The controller at %1 cannot be opened: left untouched; unplug it").arg(where)
+                    : tr("The controller at %1 cannot be opened (%2): left untouched; unplug it").arg(where, cause),
                 {});
         }
     });
@@ -204,11 +203,11 @@ void TBatchRun::InputReport()
     emit progress(++reportsDone, ReportsPerUnit());
     if (!refusal.isEmpty()) {
         if (phase == Phase::Identifying)
-            LeaveUntouched(QStringLiteral("The controller at %1 refused (%2): left untouched; unplug it")
+            LeaveUntouched(tr("The controller at %1 refused (%2): left untouched; unplug it")
                                .arg(QString::fromLocal8Bit(unitPath), refusal),
                 {});
         else
-            UnitFailed(refusal);
+            UnitFailed(nullptr, refusal);
     } else if (!protocol.OperationInProgress()) {
         StepEnded();
     }
@@ -230,31 +229,33 @@ void TBatchRun::StepEnded()
         QString error;
         const QString name = BackupName();
         if (!SaveSettingsFile(backups.filePath(name), readBlock, &error)) {
-            UnitFailed(QStringLiteral("the backup could not be saved: ") + error);
+            UnitFailed(QT_TR_NOOP("the backup could not be saved: "), error);
             return Finish(BatchOutcome::Failed);
         }
         unitBackup = name;
-        emit message(QStringLiteral("Controller %1 backed up in %2")
-                         .arg(serial)
-                         .arg(QDir::toNativeSeparators(backups.filePath(name))));
+        emit message(
+            tr("Controller %1 backed up in %2").arg(serial).arg(QDir::toNativeSeparators(backups.filePath(name))));
         block = Row().block;
         // The write goes out as from a fresh window: nothing of the backup's requests, or of another controller's
         // unit, stays in the bytes its reports do not set.
         protocol.TransmitBuffer = {};
-        BeginStep(Phase::Writing, QStringLiteral("Writing ") + RowLabel(Row()));
+        BeginStep(Phase::Writing, tr("Writing %1").arg(RowLabel(Row())));
         return protocol.StartWrite();
     }
     case Phase::Writing:
         readBlock = DefaultBlock();
-        BeginStep(Phase::Verifying, QStringLiteral("Verifying ") + RowLabel(Row()));
+        BeginStep(Phase::Verifying, tr("Verifying %1").arg(RowLabel(Row())));
         return protocol.StartCompare(readBlock);
     case Phase::Verifying: {
         QStringList names;
         for (const SettingDifference& difference : CompareTransferred(Row().block, readBlock))
             names << difference.setting->name;
         if (names.isEmpty())
-            return EndUnit(QStringLiteral("verified"), RowState::Verified);
-        return EndUnit(QStringLiteral("differs: ") + names.join(QLatin1Char(' ')), RowState::Differs);
+            return EndUnit(
+                QStringLiteral("verified"), RowState::Verified, tr("Row %1 verified: unplug it").arg(Row().number));
+        const QString differs = names.join(QLatin1Char(' '));
+        return EndUnit(QStringLiteral("differs: ") + differs, RowState::Differs,
+            tr("Row %1 differs: %2: unplug it").arg(Row().number).arg(differs));
     }
     default:
         return;
@@ -268,7 +269,7 @@ void TBatchRun::Identified()
     current = -1;
     unitBackup.clear();
     if (doneSerials.contains(serial)) {
-        LeaveUntouched(QStringLiteral("Controller %1 is done already in this run: unplug it").arg(serial),
+        LeaveUntouched(tr("Controller %1 is done already in this run: unplug it").arg(serial),
             QStringLiteral("skipped: done already in this run"));
         return;
     }
@@ -280,31 +281,33 @@ void TBatchRun::Identified()
         }
     }
     if (current < 0) {
-        LeaveUntouched(QStringLiteral("Controller %1 is in no row of the table: left untouched; unplug it").arg(serial),
+        LeaveUntouched(tr("Controller %1 is in no row of the table: left untouched; unplug it").arg(serial),
             QStringLiteral("skipped: serial number in no row"));
         return;
     }
     if (!IsPending(current)) {
-        LeaveUntouched(
-            QStringLiteral("Controller %1 is done already (row %2): unplug it").arg(serial).arg(Row().number),
+        LeaveUntouched(tr("Controller %1 is done already (row %2): unplug it").arg(serial).arg(Row().number),
             QStringLiteral("skipped: done already"));
         return;
     }
     SetState(RowState::Writing);
     readBlock = DefaultBlock();
-    BeginStep(Phase::BackingUp, QStringLiteral("Backing up controller %1 for %2").arg(serial).arg(RowLabel(Row())));
+    BeginStep(Phase::BackingUp, tr("Backing up controller %1 for %2").arg(serial).arg(RowLabel(Row())));
     protocol.StartCompare(readBlock);
 }
 
-void TBatchRun::UnitFailed(const QString& reason)
+void TBatchRun::UnitFailed(const char* why, const QString& detail)
 {
+    // The record keeps the English words, whatever the operator reads.
+    const QString reason = (why ? QString::fromLatin1(why) : QString()) + detail;
+    const QString shown = (why ? tr(why) : QString()) + detail;
     link->Close();
     switch (phase) {
     case Phase::Connecting:
     case Phase::Identifying: {
         // Nothing was read or written: the controller is taken again when it is plugged in again.
-        const QString text = QStringLiteral("The controller at %1: %2; unplug it and plug it in again")
-                                 .arg(QString::fromLocal8Bit(unitPath), reason);
+        const QString text = tr("The controller at %1: %2; unplug it and plug it in again")
+                                 .arg(QString::fromLocal8Bit(unitPath), shown);
         return stops > 0 ? Finish(BatchOutcome::Stopped) : AwaitUnplug(text);
     }
     case Phase::BackingUp:
@@ -314,7 +317,9 @@ void TBatchRun::UnitFailed(const QString& reason)
     default:
         return;
     }
-    const char* step = phase == Phase::BackingUp ? "backup" : phase == Phase::Writing ? "write" : "read-back";
+    const char* step = phase == Phase::BackingUp ? QT_TR_NOOP("backup")
+        : phase == Phase::Writing                ? QT_TR_NOOP("write")
+                                                 : QT_TR_NOOP("read-back");
     const QString result = QStringLiteral("not completed: %1 during the %2 (report %3 of %4)")
                                .arg(reason, QLatin1String(step))
                                .arg(reportsDone)
@@ -324,11 +329,14 @@ void TBatchRun::UnitFailed(const QString& reason)
         return Finish(BatchOutcome::Failed);
     SetState(RowState::NotCompleted);
     current = -1;
-    emit message(QStringLiteral("Row %1 %2").arg(number).arg(result));
+    emit message(tr("Row %1 not completed: %2 during the %3 (report %4 of %5)")
+                     .arg(number)
+                     .arg(shown, tr(step))
+                     .arg(reportsDone)
+                     .arg(ReportsPerUnit()));
     if (stops > 0)
         return Finish(BatchOutcome::Stopped);
-    AwaitUnplug(QStringLiteral("Row %1 not completed: unplug the controller and plug it in again to write it again")
-                    .arg(number));
+    AwaitUnplug(tr("Row %1 not completed: unplug the controller and plug it in again to write it again").arg(number));
 }
 
 void TBatchRun::LeaveUntouched(const QString& text, const QString& skipped)
@@ -339,25 +347,22 @@ void TBatchRun::LeaveUntouched(const QString& text, const QString& skipped)
     AwaitUnplug(text);
 }
 
-void TBatchRun::EndUnit(const QString& result, RowState state)
+void TBatchRun::EndUnit(const QString& result, RowState state, const QString& shown)
 {
     link->Close();
     if (!Record(result))
         return Finish(BatchOutcome::Failed);
-    const int number = Row().number;
     SetState(state);
     doneSerials.insert(serial);
     differed = differed || state == RowState::Differs;
     current = -1;
-    const QString text = state == RowState::Verified ? QStringLiteral("Row %1 verified: unplug it").arg(number)
-                                                     : QStringLiteral("Row %1 %2: unplug it").arg(number).arg(result);
     // The last unit is unplugged too, whether or not anything follows.
-    Instruct(text);
+    Instruct(shown);
     if (AllDone())
         return Finish(differed ? BatchOutcome::Differed : BatchOutcome::Verified);
     if (stops > 0)
         return Finish(BatchOutcome::Stopped);
-    AwaitUnplug(text);
+    AwaitUnplug(shown);
 }
 
 void TBatchRun::AwaitUnplug(const QString& text)
@@ -396,7 +401,7 @@ bool TBatchRun::Record(const QString& result)
     QString error;
     if (record.Append(line, &error))
         return true;
-    emit message(QStringLiteral("The record cannot be written: ") + error);
+    emit message(tr("The record cannot be written: %1").arg(error));
     return false;
 }
 
@@ -444,8 +449,6 @@ QString TBatchRun::PlugInText() const
         return QString();
     const QString label = RowLabel(plan.table.rows[std::size_t(*next)]);
     if (!plan.table.hasSerialColumn || pending == 1)
-        return QStringLiteral("Plug in the controller for ") + label;
-    return QStringLiteral("Plug in the controller for %1 or for another of the %2 pending rows")
-        .arg(label)
-        .arg(pending);
+        return tr("Plug in the controller for %1").arg(label);
+    return tr("Plug in the controller for %1 or for another of the %2 pending rows").arg(label).arg(pending);
 }

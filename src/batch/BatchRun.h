@@ -84,9 +84,11 @@ private:
     void InputReport();
     void StepEnded();
     void Identified();
-    void UnitFailed(const QString& reason);
+    // `why` is an English source text, translated where it is shown; `detail` follows it as it is.
+    void UnitFailed(const char* why, const QString& detail = QString());
     void LeaveUntouched(const QString& text, const QString& skipped);
-    void EndUnit(const QString& result, RowState state);
+    // `result` goes to the record as it is; `shown` is what the operator reads.
+    void EndUnit(const QString& result, RowState state, const QString& shown);
     void AwaitUnplug(const QString& text);
     void Finish(BatchOutcome outcome);
     bool Record(const QString& result);

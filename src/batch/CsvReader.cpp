@@ -2,6 +2,7 @@
 // sequence is, so the structure can be found before any text is decoded.
 #include "batch/CsvReader.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -35,7 +36,8 @@ public:
             QString ignored;
             if (!DecodeUtf8(physical, ignored)) {
                 invalidLines.push_back(number);
-                content.problems.push_back({ number, QStringLiteral("the line holds bytes that are not UTF-8") });
+                content.problems.push_back(
+                    { number, QCoreApplication::translate("CsvReader", "the line holds bytes that are not UTF-8") });
             }
             ++number;
         }
@@ -105,7 +107,9 @@ private:
                 ReadQuoted(record, field);
             while (!AtFieldEnd()) {
                 if (text[pos] == '"')
-                    Damage(record, line, QStringLiteral("a quote inside a field that does not start with one"));
+                    Damage(record, line,
+                        QCoreApplication::translate(
+                            "CsvReader", "a quote inside a field that does not start with one"));
                 field += text[pos++];
             }
             QString decoded;
@@ -129,14 +133,15 @@ private:
             } else if (c == '"') {
                 // What follows up to the field's end stays in the field, so that its row is named and kept whole.
                 if (!AtFieldEnd())
-                    Damage(record, line, QStringLiteral("text after the closing quote of a field"));
+                    Damage(record, line,
+                        QCoreApplication::translate("CsvReader", "text after the closing quote of a field"));
                 return;
             } else {
                 line += c == '\n';
                 field += c;
             }
         }
-        Damage(record, opened, QStringLiteral("a quote opened on this line is never closed"));
+        Damage(record, opened, QCoreApplication::translate("CsvReader", "a quote opened on this line is never closed"));
     }
 
     const QByteArray& text;

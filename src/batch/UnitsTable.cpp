@@ -6,6 +6,7 @@
 #include "config/SettingCatalogue.h"
 #include "files/PlatformFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
@@ -41,7 +42,9 @@ std::optional<QJsonValue> CellValue(const Setting& setting, const QString& cell,
             if (word == QLatin1String(on) || word == QLatin1String(off))
                 return QJsonValue(word == QLatin1String(on));
         }
-        refusal = QStringLiteral("\"%1\" must be on or off, true or false, yes or no, 1 or 0").arg(setting.name);
+        refusal
+            = QCoreApplication::translate("UnitsTable", "\"%1\" must be on or off, true or false, yes or no, 1 or 0")
+                  .arg(setting.name);
         return std::nullopt;
     }
     case SettingKind::Integer:
@@ -74,7 +77,9 @@ public:
         for (const CsvProblem& problem : csv.problems)
             table.problems.push_back({ problem.line, QString(), problem.text });
         if (csv.records.empty()) {
-            Error(1, QString(), QStringLiteral("the table is empty: its first line names the settings of its columns"));
+            Error(1, QString(),
+                QCoreApplication::translate(
+                    "UnitsTable", "the table is empty: its first line names the settings of its columns"));
             return;
         }
         ReadHeader(csv.records.front());
@@ -105,22 +110,25 @@ private:
             table.columns << name;
             Column column;
             if (name.isEmpty()) {
-                Error(header.line, name, QStringLiteral("column %1 has no name").arg(index + 1));
+                Error(header.line, name,
+                    QCoreApplication::translate("UnitsTable", "column %1 has no name").arg(index + 1));
             } else if (seen.contains(name)) {
                 Error(header.line, name,
-                    QStringLiteral("\"%1\" names columns %2 and %3")
+                    QCoreApplication::translate("UnitsTable", "\"%1\" names columns %2 and %3")
                         .arg(name, QString::number(seen[name] + 1), QString::number(index + 1)));
             } else if (name == kSerial) {
                 column.serial = table.hasSerialColumn = true;
             } else if (!(column.setting = FindSetting(name))) {
-                Error(header.line, name, QStringLiteral("\"%1\" is not a setting").arg(name));
+                Error(
+                    header.line, name, QCoreApplication::translate("UnitsTable", "\"%1\" is not a setting").arg(name));
             }
             headerFaults = headerFaults || (!column.serial && !column.setting);
             seen.insert(name, seen.value(name, index));
             columns.push_back(column);
         }
         if (!headerFaults && std::none_of(columns.begin(), columns.end(), [](const Column& c) { return c.setting; }))
-            Error(header.line, QString(), QStringLiteral("the header names no setting, only the serial number"));
+            Error(header.line, QString(),
+                QCoreApplication::translate("UnitsTable", "the header names no setting, only the serial number"));
     }
 
     void ReadRow(const CsvRecord& record, int number)
@@ -132,7 +140,9 @@ private:
         const qsizetype cells = record.fields.size();
         if (cells > table.columns.size()) {
             Error(record.fieldLines[table.columns.size()], QString(),
-                QStringLiteral("the row has %1 cells, the header %2").arg(cells).arg(table.columns.size()));
+                QCoreApplication::translate("UnitsTable", "the row has %1 cells, the header %2")
+                    .arg(cells)
+                    .arg(table.columns.size()));
         }
         // A row that ends early leaves its last settings empty, as if their cells were.
         for (qsizetype index = 0; index < table.columns.size(); ++index) {
@@ -152,15 +162,16 @@ private:
         bool ok = false;
         const qint64 serial = text.toLongLong(&ok);
         if (text.isEmpty()) {
-            Error(line, kSerial, QStringLiteral("\"serial\" is empty: each row names its controller"));
+            Error(line, kSerial,
+                QCoreApplication::translate("UnitsTable", "\"serial\" is empty: each row names its controller"));
         } else if (!IsDecimal(text) || !ok || serial < std::numeric_limits<qint32>::min()
             || serial > std::numeric_limits<qint32>::max()) {
             Error(line, kSerial,
-                QStringLiteral(
+                QCoreApplication::translate("UnitsTable",
                     "\"serial\" must be a serial number as info reports it, from -2147483648 to 2147483647"));
         } else if (serialLines.contains(qint32(serial))) {
             Error(line, kSerial,
-                QStringLiteral("\"serial\" %1 is on lines %2 and %3")
+                QCoreApplication::translate("UnitsTable", "\"serial\" %1 is on lines %2 and %3")
                     .arg(serial)
                     .arg(serialLines[qint32(serial)])
                     .arg(line));
@@ -195,7 +206,7 @@ private:
             const QString value = SettingValue(name, row.block).toString();
             if (lines.contains(value)) {
                 table.problems.push_back({ row.line, kDeviceName,
-                    QStringLiteral("\"device_name\" %1 is on lines %2 and %3")
+                    QCoreApplication::translate("UnitsTable", "\"device_name\" %1 is on lines %2 and %3")
                         .arg(DisplayValue(name, value), QString::number(lines[value]), QString::number(row.line)),
                     true });
             } else {
@@ -230,7 +241,7 @@ UnitsTable LoadUnitsTable(const QString& path, const TConfigBlock& templ)
     QString why;
     // A pipe or a device could block the read or never end.
     if (IsSpecialFile(path))
-        why = QStringLiteral("not a regular file");
+        why = QCoreApplication::translate("UnitsTable", "not a regular file");
     else if (!file.open(QIODevice::ReadOnly))
         why = file.errorString();
     const QByteArray content = why.isEmpty() ? file.readAll() : QByteArray();
@@ -250,11 +261,13 @@ QString ProblemLine(const QString& file, const TableProblem& problem)
     if (problem.line > 0)
         line += QString::number(problem.line) + QLatin1Char(':');
     if (!problem.column.isEmpty())
-        line += QStringLiteral(" column ") + problem.column + QLatin1Char(':');
-    return line + (problem.warning ? QStringLiteral(" warning: ") : QStringLiteral(" ")) + problem.text;
+        line += QLatin1Char(' ') + QCoreApplication::translate("UnitsTable", "column %1:").arg(problem.column);
+    return line + QLatin1Char(' ')
+        + (problem.warning ? QCoreApplication::translate("UnitsTable", "warning: %1").arg(problem.text) : problem.text);
 }
 
-QStringList RowDifferences(const UnitRow& row, const TConfigBlock& templ)
+QStringList RowDifferences(
+    const UnitRow& row, const TConfigBlock& templ, const std::function<QString(const Setting&)>& label)
 {
     QStringList lines;
     for (const SettingDifference& difference : CompareSettings(row.block, templ)) {
@@ -263,19 +276,20 @@ QStringList RowDifferences(const UnitRow& row, const TConfigBlock& templ)
         const auto shown = [&](const QJsonValue& value) {
             return setting.name == kPassword ? QStringLiteral("***") : DisplayValue(setting, value);
         };
-        lines << QStringLiteral("%1: %2 in the row, %3 in the template")
-                     .arg(setting.name, shown(difference.first), shown(difference.second));
+        lines << QCoreApplication::translate("UnitsTable", "%1: %2 in the row, %3 in the template")
+                     .arg(label ? label(setting) : setting.name, shown(difference.first), shown(difference.second));
     }
     return lines;
 }
 
 QString RowLabel(const UnitRow& row)
 {
-    QString label = QStringLiteral("row %1").arg(row.number);
-    if (row.values.contains(kDeviceName))
-        label += QStringLiteral(" (device_name %1)")
-                     .arg(DisplayValue(*FindSetting(kDeviceName), row.values[kDeviceName]));
-    else if (row.hasSerial)
-        label += QStringLiteral(" (serial %1)").arg(row.serial);
-    return label;
+    if (row.values.contains(kDeviceName)) {
+        return QCoreApplication::translate("UnitsTable", "row %1 (device_name %2)")
+            .arg(row.number)
+            .arg(DisplayValue(*FindSetting(kDeviceName), row.values[kDeviceName]));
+    }
+    if (row.hasSerial)
+        return QCoreApplication::translate("UnitsTable", "row %1 (serial %2)").arg(row.number).arg(row.serial);
+    return QCoreApplication::translate("UnitsTable", "row %1").arg(row.number);
 }

@@ -11,7 +11,10 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
+
+struct Setting;
 
 struct TableProblem
 {
@@ -56,7 +59,10 @@ UnitsTable LoadUnitsTable(const QString& path, const TConfigBlock& templ);
 QString ProblemLine(const QString& file, const TableProblem& problem);
 // The row's settings that differ from the template, one line each, as `diff` shows a difference:
 // "device_name: \"Pump 4\" in the row, \"QUILMOX\" in the template".
-QStringList RowDifferences(const UnitRow& row, const TConfigBlock& templ);
+// `label` names a setting for the reader (the window names it as it labels it); without one, the catalogue's
+// name stands.
+QStringList RowDifferences(
+    const UnitRow& row, const TConfigBlock& templ, const std::function<QString(const Setting&)>& label = nullptr);
 // How a row is named to the operator: "row 4 (device_name \"Pump 4\")"; the serial number when the row has no
 // device name of its own; "row 4" alone when it has neither.
 QString RowLabel(const UnitRow& row);

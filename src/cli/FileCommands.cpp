@@ -43,7 +43,7 @@ int SaveForCommand(const CommandContext& context, const QString& file, const TCo
     QString reason;
     if (SaveSettingsFile(file, config, &reason))
         return ExitStatus::Success;
-    context.Fail(file + QStringLiteral(": ") + kSaveErrorText + QStringLiteral(" (") + reason + QLatin1Char(')'));
+    context.Fail(file + QStringLiteral(": ") + SaveErrorText() + QStringLiteral(" (") + reason + QLatin1Char(')'));
     return ExitStatus::Usage;
 }
 

@@ -4,6 +4,7 @@
 
 #include "config/AnsiText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -113,35 +114,37 @@ QString Store(const Setting& setting, const QJsonValue& value, TConfigBlock& con
     switch (setting.kind) {
     case SettingKind::Text: {
         if (!value.isString())
-            return QStringLiteral("must be a text");
+            return QCoreApplication::translate("SettingCatalogue", "must be a text");
         const QString text = value.toString();
         const QByteArray bytes = ToAnsi(text);
         // A zero byte would end the text early and leave the rest behind it in the field.
         if (bytes.contains('\0'))
-            return QStringLiteral("must not hold a zero character");
+            return QCoreApplication::translate("SettingCatalogue", "must not hold a zero character");
         if (FromAnsi(bytes) != text)
-            return QStringLiteral("holds a character that Windows-1252 cannot represent");
+            return QCoreApplication::translate(
+                "SettingCatalogue", "holds a character that Windows-1252 cannot represent");
         if (bytes.size() > setting.maxTextBytes)
-            return QStringLiteral("is longer than %1 bytes").arg(setting.maxTextBytes);
+            return QCoreApplication::translate("SettingCatalogue", "is longer than %1 bytes").arg(setting.maxTextBytes);
         WriteFieldBytes(At(config, setting), std::size_t(setting.width), bytes);
         return QString();
     }
     case SettingKind::Flag:
         if (!value.isBool())
-            return QStringLiteral("must be true or false");
+            return QCoreApplication::translate("SettingCatalogue", "must be true or false");
         *At(config, setting) = value.toBool() ? 1 : 0;
         return QString();
     case SettingKind::Integer: {
         const double number = value.toDouble();
         if (!value.isDouble() || number != std::trunc(number) || number < std::numeric_limits<qint32>::min()
             || number > std::numeric_limits<qint32>::max())
-            return QStringLiteral("must be an integer from -2147483648 to 2147483647");
+            return QCoreApplication::translate("SettingCatalogue", "must be an integer from -2147483648 to 2147483647");
         qToLittleEndian<qint32>(qint32(number), At(config, setting));
         return QString();
     }
     case SettingKind::Padding: {
         if (!value.isString() || !IsHexDigits(value.toString(), 2 * setting.width))
-            return QStringLiteral("must be %1 hexadecimal digits").arg(2 * setting.width);
+            return QCoreApplication::translate("SettingCatalogue", "must be %1 hexadecimal digits")
+                .arg(2 * setting.width);
         const QByteArray bytes = QByteArray::fromHex(value.toString().toLatin1());
         std::copy(bytes.begin(), bytes.end(), At(config, setting));
         return QString();
@@ -194,6 +197,7 @@ QString DisplayValue(const Setting& setting, const QJsonValue& value)
         return QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
     }
     case SettingKind::Flag:
+        // The words a units table takes, and the record keeps: the same in every language.
         return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
     case SettingKind::Integer:
         return QString::number(value.toInteger());
@@ -216,9 +220,10 @@ QStringList BlockFromJson(const QJsonObject& document, TConfigBlock& config)
     QStringList refusals;
     for (auto item = document.begin(); item != document.end(); ++item) {
         const Setting* setting = FindSetting(item.key());
-        const QString refusal = setting ? Store(*setting, item.value(), config) : QStringLiteral("is not a setting");
+        const QString refusal = setting ? Store(*setting, item.value(), config)
+                                        : QCoreApplication::translate("SettingCatalogue", "is not a setting");
         if (!refusal.isEmpty())
-            refusals << QStringLiteral("\"%1\" %2").arg(item.key(), refusal);
+            refusals << QCoreApplication::translate("SettingCatalogue", "\"%1\" %2").arg(item.key(), refusal);
     }
     return refusals;
 }

@@ -2,9 +2,9 @@
 
 #include "files/PlatformFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
-
 #include <cstring>
 
 namespace {
@@ -44,15 +44,20 @@ QString LoadOutcomeText(LoadOutcome outcome)
 {
     switch (outcome) {
     case LoadOutcome::IncompatibleTitle:
-        return QStringLiteral("Incompatible data file.");
+        return QCoreApplication::translate("SettingsFile", "Incompatible data file.");
     case LoadOutcome::LaterFormat:
-        return QStringLiteral("The file uses a later data format.\r\nCannot load");
+        return QCoreApplication::translate("SettingsFile", "The file uses a later data format.\r\nCannot load");
     case LoadOutcome::Error:
-        return QStringLiteral("Error Opening File.");
+        return QCoreApplication::translate("SettingsFile", "Error Opening File.");
     case LoadOutcome::Loaded:
         break;
     }
     return QString();
+}
+
+QString SaveErrorText()
+{
+    return QCoreApplication::translate("SettingsFile", "Error Saving File.");
 }
 
 QByteArray SettingsFileImage(const TConfigBlock& config)
@@ -111,7 +116,8 @@ bool SaveSettingsFile(const QString& path, const TConfigBlock& config, QString* 
         return false;
     QSaveFile file(path);
     const QByteArray header = Header();
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, header.constData(), header.size())
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        && WriteAll(file, header.constData(), header.size())
         && WriteAll(file, reinterpret_cast<const char*>(BlockBytes(config)), kConfigBlockSize);
     if (!written) {
         if (errorText)

@@ -14,13 +14,14 @@ inline constexpr char kSettingsTitle[] = "QUILMOX Parlowen";
 enum class LoadOutcome {
     Loaded,
     IncompatibleTitle, // the title is missing or differs
-    LaterFormat,       // the title matches but the version is 2 or more
-    Error,             // the file cannot be read or its body is incomplete
+    LaterFormat, // the title matches but the version is 2 or more
+    Error, // the file cannot be read or its body is incomplete
 };
 
-// The operator's message for an outcome other than Loaded.
+// The operator's message for an outcome other than Loaded, in the language of the installed translation (the
+// command line installs none, so it says it in English).
 QString LoadOutcomeText(LoadOutcome outcome);
-inline const QString kSaveErrorText = QStringLiteral("Error Saving File.");
+QString SaveErrorText(); // "Error Saving File."
 
 // The 1884 bytes of a settings file holding `config`.
 QByteArray SettingsFileImage(const TConfigBlock& config);

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -35,7 +36,7 @@ THelpViewer::THelpViewer(std::shared_ptr<const TChmFile> chm, QWidget* parent)
     , m_chm(std::move(chm))
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    const QString title = m_chm && !m_chm->Title().isEmpty() ? m_chm->Title() : QStringLiteral("QUILMOX Parlowen Help");
+    const QString title = m_chm && !m_chm->Title().isEmpty() ? m_chm->Title() : tr("QUILMOX Parlowen Help");
     setWindowTitle(title);
 
     m_backButton = new QPushButton(tr("Back"), this);
@@ -86,7 +87,8 @@ THelpViewer::THelpViewer(std::shared_ptr<const TChmFile> chm, QWidget* parent)
     splitter->addWidget(m_browser);
     splitter->setCollapsible(0, false);
     splitter->setStretchFactor(1, 1);
-    const int contentsWidth = m_tabs->minimumSizeHint().width();
+    // Wide enough for the three tabs side by side too, whatever their captions' language.
+    const int contentsWidth = std::max(m_tabs->minimumSizeHint().width(), m_tabs->tabBar()->sizeHint().width());
     splitter->setSizes({ contentsWidth, kPageWidth });
     resize(contentsWidth + kPageWidth, kHeight);
 

@@ -119,15 +119,15 @@ void TDeviceProtocol::CheckIdentity()
     const uint8_t* reply = ReceiveBuffer.data();
     for (int i = 0; i < int(sizeof kIdentity); ++i) {
         if (reply[kIdentityCheckStart + i] != kIdentity[i]) {
-            Host.ShowError(QStringLiteral("Application is not a ") + QLatin1String(kProductName));
+            Host.ShowError(tr("Application is not a %1").arg(QLatin1String(kProductName)));
             ProtocolState = ProtocolStates::Idle;
             return;
         }
     }
     Version = FromAnsi(FieldBytes(reply + kVersionStart, std::size_t(kReportSize - kVersionStart)));
     SerialNumber = qFromLittleEndian<qint32>(reply + kSerialStart);
-    Host.AppendLog(QStringLiteral("Dedudev Version:") + Version);
-    Host.AppendLog(QStringLiteral("Serial Number: ") + QString::number(SerialNumber));
+    Host.AppendLog(tr("Dedudev Version:%1").arg(Version));
+    Host.AppendLog(tr("Serial Number: %1").arg(SerialNumber));
 
     ChunkNumber = 0;
     EntryIndex = 0;
@@ -163,12 +163,12 @@ void TDeviceProtocol::WriteStep()
         FrameReport(TransmitBuffer, Command::WriteEnd);
         Send();
         ProtocolState = ProtocolStates::WriteLast;
-        Host.AppendLog(QStringLiteral("Data downloaded"));
+        Host.AppendLog(tr("Data downloaded"));
         return;
     }
     if (state == ProtocolStates::WriteLast) {
         // The answer to the write end report is not examined: its arrival completes the write.
-        Host.ShowInformation(QStringLiteral("Download Complete"));
+        Host.ShowInformation(tr("Download Complete"));
         ProtocolState = ProtocolStates::Idle;
         return;
     }
@@ -226,7 +226,7 @@ void TDeviceProtocol::ReadStep()
             return;
         }
         Host.PresentConfig();
-        Host.ShowInformation(QStringLiteral("Read Complete"));
+        Host.ShowInformation(tr("Read Complete"));
         return;
     }
     if (second && chunk != 1)

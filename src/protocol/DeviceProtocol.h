@@ -6,6 +6,7 @@
 #include "config/ConfigBlock.h"
 #include "protocol/Report.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
@@ -43,8 +44,12 @@ constexpr int32_t IdentifyOnly = 70;
 // The operation a state belongs to.
 enum class Operation { None, Write, Read, Signal, Identify, Compare };
 
+// What it tells the host (log lines, boxes) is in the language of the installed translation; the command line
+// installs none.
 class TDeviceProtocol
 {
+    Q_DECLARE_TR_FUNCTIONS(TDeviceProtocol)
+
 public:
     TDeviceProtocol(TConfigBlock& config, ProtocolHost& host);
 

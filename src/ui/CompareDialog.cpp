@@ -1,5 +1,7 @@
 #include "ui/CompareDialog.h"
 
+#include "ui/SettingLabels.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -14,24 +16,23 @@ TCompareDialog::TCompareDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CompareDialog"));
-    setWindowTitle(QStringLiteral("Compare With QUILMOX"));
+    setWindowTitle(tr("Compare With QUILMOX"));
     resize(560, 360);
 
     SummaryLabel = new QLabel(this);
     DifferencesTable = new QTableWidget(0, 3, this);
     DifferencesTable->setObjectName(QStringLiteral("DifferencesTable"));
-    DifferencesTable->setHorizontalHeaderLabels(
-        { QStringLiteral("Setting"), QStringLiteral("Form"), QStringLiteral("QUILMOX") });
+    DifferencesTable->setHorizontalHeaderLabels({ tr("Setting"), tr("Form"), QStringLiteral("QUILMOX") });
     DifferencesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DifferencesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DifferencesTable->verticalHeader()->hide();
     DifferencesTable->horizontalHeader()->setStretchLastSection(true);
-    DifferencesTable->setAccessibleName(QStringLiteral("Differences"));
+    DifferencesTable->setAccessibleName(tr("Differences"));
     SummaryLabel->setBuddy(DifferencesTable);
 
-    CopyButton = new QPushButton(QStringLiteral("Copy"), this);
-    LoadControllerButton = new QPushButton(QStringLiteral("Load Controller Settings"), this);
-    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    CopyButton = new QPushButton(tr("Copy"), this);
+    LoadControllerButton = new QPushButton(tr("Load Controller Settings"), this);
+    CloseButton = new QPushButton(tr("Close"), this);
     CopyButton->setObjectName(QStringLiteral("CopyButton"));
     LoadControllerButton->setObjectName(QStringLiteral("LoadControllerButton"));
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
@@ -67,8 +68,8 @@ void TCompareDialog::ShowDifferences(const std::vector<SettingDifference>& diffe
     for (int row = 0; row < int(differences.size()); ++row) {
         const SettingDifference& difference = differences[std::size_t(row)];
         const Setting& setting = *difference.setting;
-        const QString cells[]
-            = { setting.name, DisplayValue(setting, difference.first), DisplayValue(setting, difference.second) };
+        const QString cells[] = { SettingLabel(setting), DisplayValue(setting, difference.first),
+            DisplayValue(setting, difference.second) };
         for (int column = 0; column < 3; ++column)
             DifferencesTable->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -77,8 +78,8 @@ void TCompareDialog::ShowDifferences(const std::vector<SettingDifference>& diffe
     DifferencesTable->resizeColumnsToContents();
     DifferencesTable->setSortingEnabled(true);
     SummaryLabel->setText(differences.size() == 1
-            ? QStringLiteral("One setting differs between the form and QUILMOX:")
-            : QStringLiteral("%1 settings differ between the form and QUILMOX:").arg(differences.size()));
+            ? tr("One setting differs between the form and QUILMOX:")
+            : tr("%1 settings differ between the form and QUILMOX:").arg(differences.size()));
     open();
 }
 

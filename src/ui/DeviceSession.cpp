@@ -18,10 +18,8 @@ TDeviceSession::TDeviceSession(HidPort* givenPort, QObject* parent)
     link = std::make_unique<TDeviceLink>(
         *port, protocol.ReceiveBuffer.data(), [this] { InputReport(); }, LinkThreading::Own);
     // An unplug while nothing is under way stays silent; the next command discovers again.
-    connect(
-        link.get(), &TDeviceLink::Lost, this, [this] { LinkEnded(QStringLiteral("QUILMOX was disconnected."), true); });
-    connect(link.get(), &TDeviceLink::Silent, this,
-        [this] { LinkEnded(QStringLiteral("QUILMOX stopped answering."), false); });
+    connect(link.get(), &TDeviceLink::Lost, this, [this] { LinkEnded(tr("QUILMOX was disconnected."), true); });
+    connect(link.get(), &TDeviceLink::Silent, this, [this] { LinkEnded(tr("QUILMOX stopped answering."), false); });
 }
 
 TDeviceSession::~TDeviceSession()
@@ -75,9 +73,10 @@ void TDeviceSession::Start(Operation operation, std::function<void()> begin)
             begin();
         emit busyChanged();
         if (result == ConnectResult::ProgramMode)
-            ShowError(QStringLiteral("QUILMOX is in Program Mode"));
+            ShowError(tr("QUILMOX is in Program Mode"));
         else if (result == ConnectResult::NotFound)
-            ShowError(QStringLiteral("Cannot find QUILMOX") + (cause.isEmpty() ? QString() : "\n" + cause));
+            ShowError(
+                cause.isEmpty() ? tr("Cannot find QUILMOX") : tr("Cannot find QUILMOX") + QLatin1Char('\n') + cause);
     });
 }
 
@@ -132,13 +131,13 @@ void TDeviceSession::LinkEnded(const QString& text, bool onlyWhenUnfinished)
         return;
     ShowError(text);
     if (operation == Operation::Write)
-        emit logLine(QStringLiteral("Write not completed."));
+        emit logLine(tr("Write not completed."));
     else if (operation == Operation::Read)
-        emit logLine(QStringLiteral("Read not completed."));
+        emit logLine(tr("Read not completed."));
     else if (operation == Operation::Compare)
-        emit logLine(QStringLiteral("Compare not completed."));
+        emit logLine(tr("Compare not completed."));
     else
-        emit logLine(QStringLiteral("Signal strength not completed."));
+        emit logLine(tr("Signal strength not completed."));
 }
 
 void TDeviceSession::SendReport(const TReport& report)

@@ -4,9 +4,28 @@
 
 #include "config/ConfigBlock.h"
 
+#include <QPoint>
 #include <QRect>
+#include <QString>
 #include <array>
 #include <cstddef>
+
+// Texts in these tables are the window's English source texts, translated in the context "TMainForm" where they
+// are shown.
+constexpr int kPageCount = 4;
+extern const char* const kPageCaptions[kPageCount];
+QString OutputCaption(int output); // "Output 5", the caption of an output's group box
+
+// The labels of "Message Control" that name a single setting.
+struct TLabelRow
+{
+    const char* Name;
+    const char* Caption;
+    QPoint Place;
+    const char* Buddy; // the control the label names
+    const char* Setting; // the catalogue's name of its setting
+};
+extern const std::array<TLabelRow, 6> kMessagePageLabels;
 
 using TFlagField = uint8_t (TConfigBlock::*)[kChannelCount];
 using TWordField = TCommandWords TConfigBlock::*;
@@ -49,7 +68,8 @@ struct TCommandRow
 {
     const char* Name; // On -> OutputOnEdit5, OutputOnJvCheckBox5
     const char* LabelCaption;
-    const char* SpokenName; // "Output 5 on command word", "Output 5 on command enabled"
+    const char* WordName; // what assistive technology calls the edit, "Output %1 on command word"
+    const char* EnabledName; // and its check box
     int Top; // of the edit; the label stands 3 pixels lower and the check box 2
     TWordField Words;
     TFlagField Enabled;

@@ -32,7 +32,7 @@ TMainForm::TMainForm(QWidget* parent, HidPort* port)
     : QWidget(parent)
     , m_session(port)
 {
-    OpenDialog1.Filter = SaveDialog1.Filter = QStringLiteral("Data Files (*.dat);;All Files (*)");
+    OpenDialog1.Filter = SaveDialog1.Filter = tr("Data Files (*.dat);;All Files (*)");
     SaveDialog1.DefaultExt = QStringLiteral("dat");
     BuildLayout();
     ConnectHandlers();
@@ -116,7 +116,7 @@ void TMainForm::Log(const QString& line)
 
 void TMainForm::FormCreate()
 {
-    setWindowTitle(kTitle + QStringLiteral(" Vesion: ") + kVersion);
+    setWindowTitle(tr("%1 Vesion: %2").arg(kTitle, kVersion));
     PageControl1->setCurrentIndex(0);
     SetDefaults();
     TakeSnapshot();
@@ -129,8 +129,8 @@ bool TMainForm::FormCloseQuery()
     CollectForm();
     if (!ConfigChanged())
         return true;
-    const int answer = MessageDlg(
-        QStringLiteral("Data has changed\nSave now?"), TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel, 0);
+    const int answer
+        = MessageDlg(tr("Data has changed\nSave now?"), TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel, 0);
     if (answer == mrCancel)
         return false;
     if (answer == mrYes) {

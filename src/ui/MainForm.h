@@ -14,6 +14,7 @@
 #include <memory>
 
 class QFrame;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -141,8 +142,13 @@ public:
     TFileDialog OpenDialog1 { TFileDialogKind::Open };
     TFileDialog SaveDialog1 { TFileDialogKind::Save };
 
+    // The window's own menu (a right click on the window, away from the controls that have one of their own): the
+    // language the window speaks, chosen for the next start.
+    QMenu* LanguageMenu();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -85,12 +85,11 @@ void TMainForm::CompareComplete(const TConfigBlock& read, const std::vector<Sett
 {
     m_compareRead = read;
     if (differences.empty()) {
-        Log(QStringLiteral("Compare complete: no differences"));
-        MessageDlg(
-            QStringLiteral("QUILMOX holds the settings shown."), TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
+        Log(tr("Compare complete: no differences"));
+        MessageDlg(tr("QUILMOX holds the settings shown."), TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
         return;
     }
-    Log(QStringLiteral("Compare complete: %1 differences").arg(differences.size()));
+    Log(tr("Compare complete: %1 differences").arg(differences.size()));
     CompareDialog()->ShowDifferences(differences);
 }
 
@@ -108,7 +107,7 @@ void TMainForm::LoadControllerSettings()
     // As the end of a Read: presented, no snapshot taken, so closing asks about saving what came in.
     Config = m_compareRead;
     PresentConfig();
-    Log(QStringLiteral("Read Complete"));
+    Log(tr("Read Complete"));
 }
 
 void TMainForm::RequestSignalStrength()
@@ -150,8 +149,8 @@ bool TMainForm::RefuseLoadWhileBusy()
     if (!TransferRunning())
         return false;
     MessageDlg(m_session.Running() == Operation::Write
-            ? QStringLiteral("QUILMOX is being written.\nLoad the file when the write has ended.")
-            : QStringLiteral("QUILMOX is being read.\nLoad the file when the read has ended."),
+            ? tr("QUILMOX is being written.\nLoad the file when the write has ended.")
+            : tr("QUILMOX is being read.\nLoad the file when the read has ended."),
         TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
     return true;
 }
@@ -160,8 +159,8 @@ bool TMainForm::CloseDuringWriteAllowed()
 {
     if (m_session.Running() != Operation::Write)
         return true;
-    return MessageDlg(QStringLiteral("QUILMOX is being written.\nClosing now leaves it with part of the new "
-                                     "settings.\nClose anyway?"),
+    return MessageDlg(
+               tr("QUILMOX is being written.\nClosing now leaves it with part of the new settings.\nClose anyway?"),
                TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNo, 0)
         == mrYes;
 }

@@ -36,12 +36,12 @@ void TMainForm::SaveDataFile()
         return;
     if (!SaveSettingsFile(SaveDialog1.FileName, Config)) {
         // No snapshot: the settings are not on disk, so closing must still ask.
-        ShowError(kSaveErrorText);
-        LogFile(QStringLiteral("File Error:"), SaveDialog1.FileName);
+        ShowError(SaveErrorText());
+        LogFile(tr("File Error:"), SaveDialog1.FileName);
         return;
     }
     TakeSnapshot();
-    LogFile(QStringLiteral("File Saved:"), SaveDialog1.FileName);
+    LogFile(tr("File Saved:"), SaveDialog1.FileName);
     RememberFolderOf(SaveDialog1.FileName);
 }
 
@@ -61,13 +61,13 @@ void TMainForm::LoadFile(const QString& fileName)
     if (outcome == LoadOutcome::Loaded) {
         PresentConfig();
         TakeSnapshot();
-        LogFile(QStringLiteral("File Loaded:"), fileName);
+        LogFile(tr("File Loaded:"), fileName);
         RememberFolderOf(fileName);
         return;
     }
     ShowError(LoadOutcomeText(outcome));
     if (outcome == LoadOutcome::Error) {
-        LogFile(QStringLiteral("File Error:"), fileName);
+        LogFile(tr("File Error:"), fileName);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ui/controls/LimitedEdit.h"
 #include "ui/controls/LimitedMemo.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,28 +26,13 @@ constexpr int kClientWidth = 830;
 constexpr int kClientHeight = 573;
 constexpr int kPanelHeight = 93;
 
-struct TLabelRow
-{
-    const char* Name;
-    const char* Caption;
-    QPoint Place;
-    const char* Buddy; // the control the label names
-};
-
-const TLabelRow kMessagePageLabels[] = {
-    { "Label97", "Message:", { 28, 13 }, "SMSMessageMemo" },
-    { "Label98", "Phone Number:", { 268, 13 }, "PhoneNumberEdit" },
-    { "Label99", "Device Name:", { 268, 59 }, "DeviceNameEdit" },
-    { "Label100", "Password:", { 268, 103 }, "PasswordEdit" },
-    { "Label102", "Request Status", { 28, 154 }, "RequestStatusEdit" },
-    { "Label101", "Inhibit Input", { 266, 154 }, "InhibitInputCSpinEdit" },
-};
-
 // What the help says of the settings whose names alone do not say what they do.
-const char* const kInhibitInputDescription = "The number of the controller's inhibit input, 0 to 16.";
-const char* const kPulsePeriodDescription = "How long the Pulse command keeps the output switched, 10 to 65000.";
-const char* const kRequestStatusDescription
-    = "The request-status keyword, at most 15 characters; the Request Status box enables it.";
+const char* const kInhibitInputDescription
+    = QT_TRANSLATE_NOOP("TMainForm", "The number of the controller's inhibit input, 0 to 16.");
+const char* const kPulsePeriodDescription
+    = QT_TRANSLATE_NOOP("TMainForm", "How long the Pulse command keeps the output switched, 10 to 65000.");
+const char* const kRequestStatusDescription = QT_TRANSLATE_NOOP(
+    "TMainForm", "The request-status keyword, at most 15 characters; the Request Status box enables it.");
 
 struct TPanelButtonRow
 {
@@ -58,14 +44,15 @@ struct TPanelButtonRow
 
 // In tab order.
 const TPanelButtonRow kPanelButtons[] = {
-    { "ExitButton", "Exit", { 648, 56 }, &TMainForm::ExitButton },
-    { "SaveButton", "Save File", { 466, 16 }, &TMainForm::SaveButton },
-    { "LoadButton", "Load File", { 466, 56 }, &TMainForm::LoadButton },
-    { "ReadButton", "Read From QUILMOX", { 32, 56 }, &TMainForm::ReadButton },
-    { "WriteButton", "Write To QUILMOX", { 32, 16 }, &TMainForm::WriteButton },
-    { "HelpButton", "Help", { 648, 16 }, &TMainForm::HelpButton },
-    { "SignalStrengthButton", "Get Signal Strength", { 216, 16 }, &TMainForm::SignalStrengthButton },
-    { "CompareButton", "Compare With QUILMOX", { 216, 56 }, &TMainForm::CompareButton },
+    { "ExitButton", QT_TRANSLATE_NOOP("TMainForm", "Exit"), { 648, 56 }, &TMainForm::ExitButton },
+    { "SaveButton", QT_TRANSLATE_NOOP("TMainForm", "Save File"), { 466, 16 }, &TMainForm::SaveButton },
+    { "LoadButton", QT_TRANSLATE_NOOP("TMainForm", "Load File"), { 466, 56 }, &TMainForm::LoadButton },
+    { "ReadButton", QT_TRANSLATE_NOOP("TMainForm", "Read From QUILMOX"), { 32, 56 }, &TMainForm::ReadButton },
+    { "WriteButton", QT_TRANSLATE_NOOP("TMainForm", "Write To QUILMOX"), { 32, 16 }, &TMainForm::WriteButton },
+    { "HelpButton", QT_TRANSLATE_NOOP("TMainForm", "Help"), { 648, 16 }, &TMainForm::HelpButton },
+    { "SignalStrengthButton", QT_TRANSLATE_NOOP("TMainForm", "Get Signal Strength"), { 216, 16 },
+        &TMainForm::SignalStrengthButton },
+    { "CompareButton", QT_TRANSLATE_NOOP("TMainForm", "Compare With QUILMOX"), { 216, 56 }, &TMainForm::CompareButton },
 };
 
 template <typename T> T* Named(T* widget, const QString& name)
@@ -87,12 +74,18 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, Q
     return label;
 }
 
+// The form's own texts, marked where they are written down and translated where they are shown.
+QString Text(const char* source)
+{
+    return QCoreApplication::translate("TMainForm", source);
+}
+
 void Describe(QWidget* control, const char* name, const char* description = nullptr)
 {
-    control->setAccessibleName(QString::fromLatin1(name));
+    control->setAccessibleName(Text(name));
     if (description) {
-        control->setAccessibleDescription(QString::fromLatin1(description));
-        control->setToolTip(QString::fromLatin1(description));
+        control->setAccessibleDescription(Text(description));
+        control->setToolTip(Text(description));
     }
 }
 
@@ -130,10 +123,9 @@ void TMainForm::BuildLayout()
 
     PageControl1 = Named(new QTabWidget(this), QStringLiteral("PageControl1"));
     layout->addWidget(PageControl1, 1);
-    const char* const pageCaptions[] = { "Message Control", "I/O Control", "Outputs 1 - 8", "Outputs 9 - 16" };
     for (int i = 0; i < int(TabSheets.size()); ++i) {
         TabSheets[i] = Named(new QWidget, QStringLiteral("TabSheet%1").arg(i + 1));
-        PageControl1->addTab(TabSheets[i], QString::fromLatin1(pageCaptions[i]));
+        PageControl1->addTab(TabSheets[i], Text(kPageCaptions[i]));
     }
 
     BuildMessagePage(TabSheets[0]);
@@ -156,18 +148,18 @@ void TMainForm::BuildLayout()
     Panel1->setFixedHeight(kPanelHeight);
     layout->addWidget(Panel1);
     BuildButtonPanel();
-    PageControl1->tabBar()->setAccessibleName(QStringLiteral("Pages"));
+    PageControl1->tabBar()->setAccessibleName(tr("Pages"));
 }
 
 void TMainForm::BuildMessagePage(QWidget* page)
 {
     std::vector<QLabel*> labels;
     for (const TLabelRow& row : kMessagePageLabels)
-        labels.push_back(AddLabel(page, QString::fromLatin1(row.Name), QString::fromLatin1(row.Caption), row.Place));
+        labels.push_back(AddLabel(page, QString::fromLatin1(row.Name), Text(row.Caption), row.Place));
 
     SMSMessageMemo = Named(new TLimitedMemo(kMessageTextLimit, page), QStringLiteral("SMSMessageMemo"));
     SMSMessageMemo->setGeometry(28, 32, 217, 97);
-    Describe(SMSMessageMemo, "Message");
+    Describe(SMSMessageMemo, QT_TRANSLATE_NOOP("TMainForm", "Message"));
 
     auto addTextEdit = [&](TextEdit which) {
         const TTextEditRow& row = kTextEdits[which];
@@ -188,24 +180,24 @@ void TMainForm::BuildMessagePage(QWidget* page)
     QPalette logPalette = LogMemo->palette();
     logPalette.setColor(QPalette::Base, logPalette.color(QPalette::Button));
     LogMemo->setPalette(logPalette);
-    Describe(LogMemo, "Log");
+    Describe(LogMemo, QT_TRANSLATE_NOOP("TMainForm", "Log"));
 
-    ClearButton = Named(new QPushButton(QStringLiteral("Clear"), page), QStringLiteral("ClearButton"));
+    ClearButton = Named(new QPushButton(tr("Clear"), page), QStringLiteral("ClearButton"));
     ClearButton->setGeometry(576, 338, 75, 25);
     ClearButton->setAutoDefault(false);
-    Describe(ClearButton, "Clear log");
+    Describe(ClearButton, QT_TRANSLATE_NOOP("TMainForm", "Clear log"));
 
     addTextEdit(PasswordText);
     InhibitInputCSpinEdit
         = Named(new TCSpinEdit(kInhibitInputMin, kInhibitInputMax, page), QStringLiteral("InhibitInputCSpinEdit"));
     InhibitInputCSpinEdit->setGeometry(340, 151, 49, 22);
-    Describe(InhibitInputCSpinEdit, "Inhibit input", kInhibitInputDescription);
+    Describe(InhibitInputCSpinEdit, QT_TRANSLATE_NOOP("TMainForm", "Inhibit input"), kInhibitInputDescription);
     addTextEdit(RequestStatusText);
 
     RequestStatusJvCheckBox = Named(new TJvCheckBox(page), QStringLiteral("RequestStatusJvCheckBox"));
     RequestStatusJvCheckBox->setGeometry(FitIndicator(RequestStatusJvCheckBox, QRect(108, 153, 13, 17)));
     RequestStatusJvCheckBox->AddLinkedControl(TextEdits[RequestStatusText]);
-    Describe(RequestStatusJvCheckBox, "Request status enabled");
+    Describe(RequestStatusJvCheckBox, QT_TRANSLATE_NOOP("TMainForm", "Request status enabled"));
 
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setBuddy(page->findChild<QWidget*>(QString::fromLatin1(kMessagePageLabels[i].Buddy)));
@@ -215,17 +207,16 @@ void TMainForm::BuildCheckGroup(int group, QWidget* page)
 {
     const TCheckGroupRow& row = kCheckGroups[group];
     const QString prefix = QString::fromLatin1(row.Prefix);
-    auto* box
-        = AddGroupBox(page, QString::fromLatin1(row.GroupBoxName), QString::fromLatin1(row.Caption), row.Geometry);
+    auto* box = AddGroupBox(page, QString::fromLatin1(row.GroupBoxName), Text(row.Caption), row.Geometry);
     for (int k = 1; k <= kChannelCount; ++k) {
         auto* check = Named(new TJvCheckBox(box), prefix + QStringLiteral("JvCheckBox%1").arg(k));
         check->setText(QString::number(k));
         check->setGeometry(CheckGroupBoxGeometry(k));
-        check->setAccessibleName(QString::fromLatin1(row.BoxName).arg(k));
+        check->setAccessibleName(Text(row.BoxName).arg(k));
         CheckGroupBoxes[group][k - 1] = check;
     }
     auto addButton = [&](const char* suffix, const char* caption, QRect place, const char* spoken) {
-        auto* button = Named(new QPushButton(QString::fromLatin1(caption), box), prefix + QString::fromLatin1(suffix));
+        auto* button = Named(new QPushButton(Text(caption), box), prefix + QString::fromLatin1(suffix));
         button->setGeometry(place);
         button->setAutoDefault(false);
         Describe(button, spoken);
@@ -238,42 +229,38 @@ void TMainForm::BuildCheckGroup(int group, QWidget* page)
 void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
 {
     const int n = row.Output;
-    auto* box = AddGroupBox(page, QStringLiteral("GroupBox%1").arg(row.GroupBox), QStringLiteral("Output %1").arg(n),
-        OutputGroupGeometry(n));
+    auto* box
+        = AddGroupBox(page, QStringLiteral("GroupBox%1").arg(row.GroupBox), OutputCaption(n), OutputGroupGeometry(n));
 
     int label = 6 * (row.GroupBox - 1);
     for (const TCommandRow& command : kCommands) {
-        AddLabel(box, QStringLiteral("Label%1").arg(++label), QString::fromLatin1(command.LabelCaption),
-            QPoint(16, command.Top + 3));
+        AddLabel(box, QStringLiteral("Label%1").arg(++label), Text(command.LabelCaption), QPoint(16, command.Top + 3));
     }
-    auto* period = Named(new QLabel(QStringLiteral("Pulse period"), box), QStringLiteral("Label%1").arg(++label));
+    auto* period = Named(new QLabel(tr("Pulse period"), box), QStringLiteral("Label%1").arg(++label));
     period->setWordWrap(true);
     period->setGeometry(16, 136, 36, 26); // wider than 30: fallback fonts run wider than Tahoma
-    AddLabel(box, QStringLiteral("Label%1").arg(++label), QStringLiteral("Enabled"), { 143, 7 });
+    AddLabel(box, QStringLiteral("Label%1").arg(++label), tr("Enabled"), { 143, 7 });
 
-    const QString spoken = QStringLiteral("Output %1 %2 command %3");
     for (int c = 0; c < kCommandCount; ++c) {
         const QString name = QStringLiteral("Output%1Edit%2").arg(QString::fromLatin1(kCommands[c].Name)).arg(n);
         auto* edit = Named(new TLimitedEdit(kCommandWordSize - 1, box), name);
         edit->setGeometry(kOutputEditGeometry.translated(0, kCommands[c].Top));
-        edit->setAccessibleName(
-            spoken.arg(n).arg(QString::fromLatin1(kCommands[c].SpokenName), QStringLiteral("word")));
+        edit->setAccessibleName(Text(kCommands[c].WordName).arg(n));
         OutputEdits[c][n - 1] = edit;
     }
     for (int c = 0; c < kCommandCount; ++c) {
         const QString name = QStringLiteral("Output%1JvCheckBox%2").arg(QString::fromLatin1(kCommands[c].Name)).arg(n);
         auto* check = Named(new TJvCheckBox(box), name);
         check->setGeometry(FitIndicator(check, QRect(kOutputCheckLeft, kCommands[c].Top + 2, 13, 17)));
-        check->setAccessibleName(
-            spoken.arg(n).arg(QString::fromLatin1(kCommands[c].SpokenName), QStringLiteral("enabled")));
+        check->setAccessibleName(Text(kCommands[c].EnabledName).arg(n));
         check->AddLinkedControl(OutputEdits[c][n - 1]);
         OutputJvCheckBoxes[c][n - 1] = check;
     }
     auto* spin
         = Named(new TCSpinEdit(kPulsePeriodMin, kPulsePeriodMax, box), QStringLiteral("OutputPulseCSpinEdit%1").arg(n));
     spin->setGeometry(kPulsePeriodGeometry);
-    spin->setAccessibleName(QStringLiteral("Output %1 pulse period").arg(n));
-    spin->setAccessibleDescription(QString::fromLatin1(kPulsePeriodDescription));
+    spin->setAccessibleName(tr("Output %1 pulse period").arg(n));
+    spin->setAccessibleDescription(Text(kPulsePeriodDescription));
     spin->setToolTip(spin->accessibleDescription());
     OutputPulseCSpinEdits[n - 1] = spin;
     OutputJvCheckBoxes[kCommandCount - 1][n - 1]->AddLinkedControl(spin);
@@ -282,26 +269,30 @@ void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
 void TMainForm::BuildButtonPanel()
 {
     for (const TPanelButtonRow& row : kPanelButtons) {
-        auto* button = Named(new QPushButton(QString::fromLatin1(row.Caption), Panel1), QString::fromLatin1(row.Name));
+        auto* button = Named(new QPushButton(Text(row.Caption), Panel1), QString::fromLatin1(row.Name));
         button->setGeometry(QRect(row.Place, QSize(113, 25)));
         button->setAutoDefault(false);
         button->setAccessibleName(button->text());
         this->*row.Member = button;
     }
     // "Compare With QUILMOX" is the longest caption; where the font is wider than Tahoma it would be cut, so its
-    // column grows to hold it, both buttons alike.
+    // column grows to hold it, both buttons alike. The English caption decides, so that the window stands alike in
+    // every language: a translation fits the width, never widens it.
+    const QString caption = CompareButton->text();
+    CompareButton->setText(QStringLiteral("Compare With QUILMOX"));
     const int wanted = CompareButton->sizeHint().width();
+    CompareButton->setText(caption);
     if (wanted > CompareButton->width()) {
         for (QPushButton* button : { SignalStrengthButton, CompareButton })
             button->resize(wanted, button->height());
     }
     // Site Work is made last, so that it ends the tab order, in the free space between Compare and Load File.
-    SiteWorkButton = new QPushButton(QStringLiteral("Site Work…"), Panel1);
+    SiteWorkButton = new QPushButton(tr("Site Work…"), Panel1);
     SiteWorkButton->setObjectName(QStringLiteral("SiteWorkButton"));
     SiteWorkButton->setAutoDefault(false);
-    SiteWorkButton->setAccessibleName(QStringLiteral("Site Work"));
+    SiteWorkButton->setAccessibleName(tr("Site Work"));
     SiteWorkButton->setAccessibleDescription(
-        QStringLiteral("A batch of controllers from one template and a table of units, each verified and recorded."));
+        tr("A batch of controllers from one template and a table of units, each verified and recorded."));
     SiteWorkButton->setToolTip(SiteWorkButton->accessibleDescription());
     const int free = LoadButton->x() - (CompareButton->x() + CompareButton->width());
     const int width = std::max(100, SiteWorkButton->sizeHint().width());

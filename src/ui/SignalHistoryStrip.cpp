@@ -16,15 +16,14 @@ TSignalHistoryStrip::TSignalHistoryStrip(const std::deque<TSignalSample>& sample
     , samples(samples)
 {
     setObjectName(QStringLiteral("SignalHistoryStrip"));
-    setAccessibleName(QStringLiteral("Signal strength history"));
+    setAccessibleName(tr("Signal strength history"));
     HistoryChanged();
 }
 
 void TSignalHistoryStrip::HistoryChanged()
 {
-    setAccessibleDescription(samples.empty()
-            ? QStringLiteral("No values yet")
-            : QStringLiteral("The last two minutes; latest value %1").arg(samples.back().value));
+    setAccessibleDescription(
+        samples.empty() ? tr("No values yet") : tr("The last two minutes; latest value %1").arg(samples.back().value));
     update();
 }
 
@@ -40,7 +39,7 @@ void TSignalHistoryStrip::paintEvent(QPaintEvent*)
     }
     painter.setPen(QColor(Qt::gray));
     painter.drawRect(plot);
-    painter.drawText(plot.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("2 minutes"));
+    painter.drawText(plot.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignBottom, tr("2 minutes"));
     if (samples.empty())
         return;
 

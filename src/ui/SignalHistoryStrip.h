@@ -2,6 +2,7 @@
 // beside it. Values above 30 run along the top edge.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <deque>
 
@@ -13,6 +14,8 @@ struct TSignalSample
 
 class TSignalHistoryStrip : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(TSignalHistoryStrip)
+
 public:
     // `samples` is the signal window's history, oldest first; it outlives the strip.
     TSignalHistoryStrip(const std::deque<TSignalSample>& samples, QWidget* parent);

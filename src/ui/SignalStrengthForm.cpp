@@ -43,22 +43,22 @@ TSignalStrengthForm::TSignalStrengthForm(QWidget* parent)
     SignalStrenthAdvSmoothProgressBar->setFormat(QStringLiteral("0"));
 
     // Created in tab order: Close, Refresh, Keep refreshing.
-    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    CloseButton = new QPushButton(tr("Close"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setGeometry(256, 190, 75, 25);
-    RefreshButton = new QPushButton(QStringLiteral("Refresh"), this);
+    RefreshButton = new QPushButton(tr("Refresh"), this);
     RefreshButton->setObjectName(QStringLiteral("RefreshButton"));
     RefreshButton->setGeometry(16, 190, 75, 25);
-    KeepRefreshingCheckBox = new QCheckBox(QStringLiteral("Keep refreshing"), this);
+    KeepRefreshingCheckBox = new QCheckBox(tr("Keep refreshing"), this);
     KeepRefreshingCheckBox->setObjectName(QStringLiteral("KeepRefreshingCheckBox"));
     KeepRefreshingCheckBox->setGeometry(16, 162, 200, 17);
 
-    SignalStrenthAdvSmoothProgressBar->setAccessibleName(QStringLiteral("Signal strength"));
-    RefreshButton->setAccessibleName(QStringLiteral("Refresh signal strength"));
-    CloseButton->setAccessibleName(QStringLiteral("Close signal strength window"));
-    KeepRefreshingCheckBox->setAccessibleName(QStringLiteral("Keep refreshing"));
+    SignalStrenthAdvSmoothProgressBar->setAccessibleName(tr("Signal strength"));
+    RefreshButton->setAccessibleName(tr("Refresh signal strength"));
+    CloseButton->setAccessibleName(tr("Close signal strength window"));
+    KeepRefreshingCheckBox->setAccessibleName(tr("Keep refreshing"));
     KeepRefreshingCheckBox->setAccessibleDescription(
-        QStringLiteral("Asks the controller again every two seconds while this window is shown."));
+        tr("Asks the controller again every two seconds while this window is shown."));
 
     m_refreshTimer.setInterval(kRefreshIntervalMs);
     connect(&m_refreshTimer, &QTimer::timeout, this, &TSignalStrengthForm::refreshTick);

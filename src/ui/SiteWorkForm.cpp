@@ -5,6 +5,7 @@
 
 #include "files/SettingsFile.h"
 #include "ui/DeviceSession.h"
+#include "ui/SettingLabels.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -40,25 +41,25 @@ QString StateText(RowState state)
     case RowState::Pending:
         break;
     case RowState::Writing:
-        return QStringLiteral("writing");
+        return QCoreApplication::translate("TSiteWorkForm", "writing");
     case RowState::Verified:
-        return QStringLiteral("verified");
+        return QCoreApplication::translate("TSiteWorkForm", "verified");
     case RowState::Differs:
-        return QStringLiteral("differs");
+        return QCoreApplication::translate("TSiteWorkForm", "differs");
     case RowState::NotCompleted:
-        return QStringLiteral("not completed");
+        return QCoreApplication::translate("TSiteWorkForm", "not completed");
     case RowState::Skipped:
-        return QStringLiteral("skipped");
+        return QCoreApplication::translate("TSiteWorkForm", "skipped");
     }
-    return QStringLiteral("pending");
+    return QCoreApplication::translate("TSiteWorkForm", "pending");
 }
 
 template <typename T> T* Named(T* widget, const char* name, const char* spoken, const char* description = nullptr)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromLatin1(spoken));
+    widget->setAccessibleName(QCoreApplication::translate("TSiteWorkForm", spoken));
     if (description) {
-        widget->setAccessibleDescription(QString::fromLatin1(description));
+        widget->setAccessibleDescription(QCoreApplication::translate("TSiteWorkForm", description));
         widget->setToolTip(widget->accessibleDescription());
     }
     return widget;
@@ -66,7 +67,7 @@ template <typename T> T* Named(T* widget, const char* name, const char* spoken, 
 
 QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, const char* spoken)
 {
-    auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name, spoken);
+    auto* button = Named(new QPushButton(QCoreApplication::translate("TSiteWorkForm", caption), parent), name, spoken);
     button->setAutoDefault(false);
     return button;
 }
@@ -96,8 +97,8 @@ TSiteWorkForm::TSiteWorkForm(TDeviceSession& deviceSession, std::function<TConfi
     , collectForm(std::move(collect))
     , run(deviceSession.Port(), LinkThreading::Own)
 {
-    TemplateDialog.Filter = QStringLiteral("Data Files (*.dat);;All Files (*)");
-    TableDialog.Filter = RecordDialog.Filter = QStringLiteral("CSV Files (*.csv);;All Files (*)");
+    TemplateDialog.Filter = tr("Data Files (*.dat);;All Files (*)");
+    TableDialog.Filter = RecordDialog.Filter = tr("CSV Files (*.csv);;All Files (*)");
     RecordDialog.DefaultExt = QStringLiteral("csv");
     const QString folder
         = QSettings().value(kFolderKey, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toString();
@@ -112,32 +113,38 @@ TSiteWorkForm::~TSiteWorkForm() = default;
 void TSiteWorkForm::BuildLayout()
 {
     setObjectName(QStringLiteral("SiteWorkForm"));
-    setWindowTitle(QStringLiteral("Site Work"));
+    setWindowTitle(tr("Site Work"));
     setFont(ToolkitFont());
     resize(900, 600);
 
-    TemplateFormRadioButton
-        = Named(new QRadioButton(QStringLiteral("The form as shown"), this), "TemplateFormRadioButton",
-            "Template: the form as shown", "Every setting a row leaves out is the one the main window shows.");
+    TemplateFormRadioButton = Named(new QRadioButton(tr("The form as shown"), this), "TemplateFormRadioButton",
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Template: the form as shown"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Every setting a row leaves out is the one the main window shows."));
     TemplateFormRadioButton->setChecked(true);
-    TemplateFileRadioButton = Named(new QRadioButton(QStringLiteral("Settings file:"), this), "TemplateFileRadioButton",
-        "Template: a settings file");
-    TemplateFileEdit = Named(new QLineEdit(this), "TemplateFileEdit", "Template settings file");
+    TemplateFileRadioButton = Named(new QRadioButton(tr("Settings file:"), this), "TemplateFileRadioButton",
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Template: a settings file"));
+    TemplateFileEdit
+        = Named(new QLineEdit(this), "TemplateFileEdit", QT_TRANSLATE_NOOP("TSiteWorkForm", "Template settings file"));
     TemplateFileEdit->setReadOnly(true);
-    TemplateFileButton = AddButton(this, "TemplateFileButton", "Choose…", "Choose the template settings file");
-    TableFileEdit = Named(new QLineEdit(this), "TableFileEdit", "Units table",
-        "A CSV file: a header naming settings, then one row per controller.");
-    TableFileButton = AddButton(this, "TableFileButton", "Choose…", "Choose the units table");
-    RecordFileEdit = Named(new QLineEdit(this), "RecordFileEdit", "Record file",
-        "One line is added per unit: time, serial number and result.");
-    RecordFileButton = AddButton(this, "RecordFileButton", "Choose…", "Choose the record file");
-    BackupsFolderEdit = Named(new QLineEdit(this), "BackupsFolderEdit", "Backups folder",
-        "What each controller held before it was written, as a settings file.");
-    BackupsFolderButton = AddButton(this, "BackupsFolderButton", "Choose…", "Choose the backups folder");
+    TemplateFileButton = AddButton(this, "TemplateFileButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose…"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose the template settings file"));
+    TableFileEdit = Named(new QLineEdit(this), "TableFileEdit", QT_TRANSLATE_NOOP("TSiteWorkForm", "Units table"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "A CSV file: a header naming settings, then one row per controller."));
+    TableFileButton = AddButton(this, "TableFileButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose…"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose the units table"));
+    RecordFileEdit = Named(new QLineEdit(this), "RecordFileEdit", QT_TRANSLATE_NOOP("TSiteWorkForm", "Record file"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "One line is added per unit: time, serial number and result."));
+    RecordFileButton = AddButton(this, "RecordFileButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose…"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose the record file"));
+    BackupsFolderEdit
+        = Named(new QLineEdit(this), "BackupsFolderEdit", QT_TRANSLATE_NOOP("TSiteWorkForm", "Backups folder"),
+            QT_TRANSLATE_NOOP("TSiteWorkForm", "What each controller held before it was written, as a settings file."));
+    BackupsFolderButton = AddButton(this, "BackupsFolderButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose…"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Choose the backups folder"));
 
     // Labels, then the template's choice, the names and their buttons; the names of files span the choice's column.
     auto* files = new QGridLayout;
-    files->addWidget(new QLabel(QStringLiteral("Template:"), this), 0, 0);
+    files->addWidget(new QLabel(tr("Template:"), this), 0, 0);
     auto* choice = new QHBoxLayout;
     choice->addWidget(TemplateFormRadioButton);
     choice->addSpacing(12);
@@ -146,13 +153,13 @@ void TSiteWorkForm::BuildLayout()
     files->addWidget(TemplateFileEdit, 0, 2);
     files->addWidget(TemplateFileButton, 0, 3);
     const std::tuple<const char*, QLineEdit*, QPushButton*> rows[] = {
-        { "&Units table:", TableFileEdit, TableFileButton },
-        { "&Record:", RecordFileEdit, RecordFileButton },
-        { "&Backups:", BackupsFolderEdit, BackupsFolderButton },
+        { QT_TRANSLATE_NOOP("TSiteWorkForm", "&Units table:"), TableFileEdit, TableFileButton },
+        { QT_TRANSLATE_NOOP("TSiteWorkForm", "&Record:"), RecordFileEdit, RecordFileButton },
+        { QT_TRANSLATE_NOOP("TSiteWorkForm", "&Backups:"), BackupsFolderEdit, BackupsFolderButton },
     };
     int row = 0;
     for (const auto& [caption, edit, button] : rows) {
-        auto* label = new QLabel(QString::fromLatin1(caption), this);
+        auto* label = new QLabel(tr(caption), this);
         label->setBuddy(edit);
         files->addWidget(label, ++row, 0);
         files->addWidget(edit, row, 1, 1, 2);
@@ -160,13 +167,15 @@ void TSiteWorkForm::BuildLayout()
     }
     files->setColumnStretch(2, 1);
 
-    ProblemList = Named(new QListWidget(this), "ProblemList", "Problems of the units table");
+    ProblemList = Named(
+        new QListWidget(this), "ProblemList", QT_TRANSLATE_NOOP("TSiteWorkForm", "Problems of the units table"));
     ProblemList->setMaximumHeight(90);
 
-    RowTable = Named(new QTableWidget(0, ColumnCount, this), "RowTable", "Rows of the units table",
-        "Each row's settings that differ from the template, and how far it has come.");
-    RowTable->setHorizontalHeaderLabels({ QStringLiteral("Row"), QStringLiteral("Unit"),
-        QStringLiteral("Differences from the template"), QStringLiteral("Status") });
+    RowTable = Named(new QTableWidget(0, ColumnCount, this), "RowTable",
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Rows of the units table"),
+        QT_TRANSLATE_NOOP(
+            "TSiteWorkForm", "Each row's settings that differ from the template, and how far it has come."));
+    RowTable->setHorizontalHeaderLabels({ tr("Row"), tr("Unit"), tr("Differences from the template"), tr("Status") });
     RowTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RowTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     RowTable->setWordWrap(false);
@@ -177,26 +186,31 @@ void TSiteWorkForm::BuildLayout()
     header->setSectionResizeMode(DifferencesColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(StatusColumn, QHeaderView::ResizeToContents);
 
-    InstructionLabel = Named(new QLabel(this), "InstructionLabel", "Next step");
+    InstructionLabel = Named(new QLabel(this), "InstructionLabel", QT_TRANSLATE_NOOP("TSiteWorkForm", "Next step"));
     InstructionLabel->setWordWrap(true);
     InstructionLabel->setMinimumHeight(64);
     QFont large = font();
     large.setPixelSize(22);
     large.setBold(true);
     InstructionLabel->setFont(large);
-    UnitProgressBar = Named(new QProgressBar(this), "UnitProgressBar", "Progress of the unit under way");
+    UnitProgressBar = Named(new QProgressBar(this), "UnitProgressBar",
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Progress of the unit under way"));
     UnitProgressBar->setRange(0, TBatchRun::ReportsPerUnit());
     UnitProgressBar->setValue(0);
-    UnitProgressBar->setFormat(QStringLiteral("%v of %m"));
-    MessageMemo = Named(new QPlainTextEdit(this), "MessageMemo", "Site work log");
+    UnitProgressBar->setFormat(tr("%v of %m"));
+    MessageMemo = Named(new QPlainTextEdit(this), "MessageMemo", QT_TRANSLATE_NOOP("TSiteWorkForm", "Site work log"));
     MessageMemo->setReadOnly(true);
     MessageMemo->setMaximumHeight(110);
 
-    StartButton = AddButton(this, "StartButton", "Start", "Start");
-    StopButton = AddButton(this, "StopButton", "Stop", "Stop");
-    StopButton->setToolTip(QStringLiteral("Between units the batch ends at once; during one, after its step."));
-    OpenFolderButton = AddButton(this, "OpenFolderButton", "Open Folder", "Open the folder of the record");
-    CloseButton = AddButton(this, "CloseButton", "Close", "Close");
+    StartButton = AddButton(
+        this, "StartButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Start"), QT_TRANSLATE_NOOP("TSiteWorkForm", "Start"));
+    StopButton = AddButton(
+        this, "StopButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Stop"), QT_TRANSLATE_NOOP("TSiteWorkForm", "Stop"));
+    StopButton->setToolTip(tr("Between units the batch ends at once; during one, after its step."));
+    OpenFolderButton = AddButton(this, "OpenFolderButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Open Folder"),
+        QT_TRANSLATE_NOOP("TSiteWorkForm", "Open the folder of the record"));
+    CloseButton = AddButton(
+        this, "CloseButton", QT_TRANSLATE_NOOP("TSiteWorkForm", "Close"), QT_TRANSLATE_NOOP("TSiteWorkForm", "Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(StartButton);
     buttons->addWidget(StopButton);
@@ -337,7 +351,7 @@ void TSiteWorkForm::Refresh()
     RowTable->setRowCount(int(table.rows.size()));
     for (int i = 0; i < int(table.rows.size()); ++i) {
         const UnitRow& row = table.rows[std::size_t(i)];
-        const QStringList differences = RowDifferences(row, previewTemplate);
+        const QStringList differences = RowDifferences(row, previewTemplate, SettingLabel);
         const QString cells[] = { QString::number(row.number), RowLabel(row), differences.join(QStringLiteral("; ")),
             StateText(RowState::Pending) };
         for (int column = 0; column < ColumnCount; ++column)
@@ -346,11 +360,11 @@ void TSiteWorkForm::Refresh()
     }
 
     if (path.isEmpty())
-        InstructionLabel->setText(QStringLiteral("Choose the units table."));
+        InstructionLabel->setText(tr("Choose the units table."));
     else if (table.HasErrors())
-        InstructionLabel->setText(QStringLiteral("Correct the units table: nothing is written while it has errors."));
+        InstructionLabel->setText(tr("Correct the units table: nothing is written while it has errors."));
     else
-        InstructionLabel->setText(QStringLiteral("Press Start, then plug in the first controller."));
+        InstructionLabel->setText(tr("Press Start, then plug in the first controller."));
     UnitProgressBar->setValue(0);
     UpdateCommands();
 }
@@ -385,8 +399,7 @@ void TSiteWorkForm::StartButtonClick()
     // Only what the operator has seen is written: a template or table changed meanwhile is shown first.
     if (PreviewStale()) {
         Refresh();
-        InstructionLabel->setText(QStringLiteral("The template or the table has changed: check the rows, then "
-                                                 "press Start again."));
+        InstructionLabel->setText(tr("The template or the table has changed: check the rows, then press Start again."));
         return;
     }
     if (!CanStart())
@@ -423,13 +436,13 @@ void TSiteWorkForm::RunFinished(BatchOutcome outcome)
         pending += run.State(i) == RowState::Pending || run.State(i) == RowState::NotCompleted;
     // The run's last words belong to the unit it ended with; the window says how the batch ended.
     if (outcome == BatchOutcome::Verified)
-        InstructionLabel->setText(QStringLiteral("Every row is verified."));
+        InstructionLabel->setText(tr("Every row is verified."));
     else if (outcome == BatchOutcome::Differed)
-        InstructionLabel->setText(QStringLiteral("Every row is done; a unit differs from its row: see the record."));
+        InstructionLabel->setText(tr("Every row is done; a unit differs from its row: see the record."));
     else if (outcome == BatchOutcome::Failed)
-        InstructionLabel->setText(QStringLiteral("Stopped: the record or a backup could not be written."));
+        InstructionLabel->setText(tr("Stopped: the record or a backup could not be written."));
     else
-        InstructionLabel->setText(QStringLiteral("Stopped. Rows pending: %1. Press Start to go on.").arg(pending));
+        InstructionLabel->setText(tr("Stopped. Rows pending: %1. Press Start to go on.").arg(pending));
 }
 
 void TSiteWorkForm::ShowState(int index)
@@ -465,8 +478,7 @@ bool TSiteWorkForm::CloseAllowed()
 {
     if (!run.Running())
         return true;
-    MessageDlg(QStringLiteral("A batch is running.\nStop it before closing."), TMsgDlgType::mtInformation,
-        TMsgDlgButtons::mbOK, 0);
+    MessageDlg(tr("A batch is running.\nStop it before closing."), TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, 0);
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include "ui/ToolkitServices.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -38,13 +39,13 @@ QString CaptionOf(TMsgDlgType kind)
 {
     switch (kind) {
     case TMsgDlgType::mtError:
-        return QObject::tr("Error");
+        return QCoreApplication::translate("MessageDlg", "Error");
     case TMsgDlgType::mtInformation:
-        return QObject::tr("Information");
+        return QCoreApplication::translate("MessageDlg", "Information");
     case TMsgDlgType::mtConfirmation:
         break;
     }
-    return QObject::tr("Confirm");
+    return QCoreApplication::translate("MessageDlg", "Confirm");
 }
 
 int ResultOf(int standardButton)

@@ -54,6 +54,8 @@ actual="$(grep '^usr/bin/.' "$scratch/contents" | sort | xargs)"
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
+# Qt's own translations, for its dialogs' and boxes' buttons, come with Debian's package of them.
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' || fail "the package does not depend on Qt's translations"
 
 echo "== lintian (every tag shown; errors fail)"
 lintian --display-info --fail-on error "$deb" || fail "lintian reports errors"

@@ -21,7 +21,8 @@ $wine wineboot -i >/dev/null 2>&1
 
 for file in parlowen.exe parlowen-cli.exe parlowen.chm platforms/qwindows.dll styles/qwindowsvistastyle.dll \
     Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libhidapi.dll libchm.dll libstdc++-6.dll libwinpthread-1.dll \
-    THIRD-PARTY-NOTICES.txt licenses/Qt-LGPL-3.0.txt licenses/chmlib-LGPL-2.1.txt licenses/hidapi-BSD.txt; do
+    THIRD-PARTY-NOTICES.txt licenses/Qt-LGPL-3.0.txt licenses/chmlib-LGPL-2.1.txt licenses/hidapi-BSD.txt \
+    translations/qtbase_de.qm translations/qtbase_pt_BR.qm; do
     [ -f "$folder/$file" ] || fail "the folder lacks $file"
 done
 [ ! -e "$folder/Qt6Test.dll" ] || fail "the folder holds the test library"
@@ -57,12 +58,14 @@ status=0
 window_run "Z:$scratch/other.dat" "^Error$" windows-refused.png 2>/dev/null || status=$?
 [ "$status" -ne 90 ] || fail "a file of another kind named on the command line brought no box"
 [ -s "$build/windows-main.png" ] || fail "no screenshot of the window"
+window_run "--language=de" "QUILMOX Parlowen" windows-main-de.png || fail "the window did not come up in German"
 
 # The installer, silently, as an administrator's deployment would run it (in a Wine session without a display).
 /usr/lib/wine/wineserver -w
 $wine msiexec /i "Z:$build/$package.msi" /qn || fail "the MSI did not install"
 installed="$WINEPREFIX/drive_c/Program Files/QUILMOX Parlowen"
 [ -f "$installed/parlowen.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] || fail "nothing in Program Files"
+[ -f "$installed/translations/qtbase_pl.qm" ] || fail "Qt's translations are not installed beside the tool"
 find "$WINEPREFIX/drive_c" -name 'QUILMOX Parlowen.lnk' | grep -q . || fail "no Start-menu entry"
 $wine reg query 'HKLM\Software\Classes\.dat\OpenWithProgids' 2>/dev/null | grep -q QUILMOX.Parlowen.Settings \
     || fail "settings files are not offered to the tool"

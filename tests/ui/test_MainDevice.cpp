@@ -88,8 +88,9 @@ private slots:
         TCompareDialog* dialog = nullptr;
         QVERIFY(Await([&] { return (dialog = bench.Form.findChild<TCompareDialog*>()) && dialog->isVisible(); }));
         QCOMPARE(dialog->TableText(),
-            "Setting\tForm\tQUILMOX\ninhibit_input\t0\t16\ninput1.invert\ton\toff\n"
-            "output1.pulse_period\t65000\t1000\noutput16.on.word\t\"Lamp\"\t\"IPOn16\"\n");
+            "Setting\tForm\tQUILMOX\nInhibit Input\t0\t16\nInvert Inputs: 1\ton\toff\n"
+            "Outputs 1 - 8: Output 1 Pulse period\t65000\t1000\nOutputs 9 - 16: Output 16 On command\t\"Lamp\"\t"
+            "\"IPOn16\"\n");
         QCOMPARE(Log(bench.Form).last(), QStringLiteral("Compare complete: 4 differences"));
         TConfigBlock after {};
         bench.Form.CollectForm(after);

@@ -61,9 +61,9 @@ private slots:
         QCOMPARE(site.RecordFileEdit->text(), Shown(record));
         QCOMPARE(site.BackupsFolderEdit->text(), Shown(bench.dir.filePath("backups")));
         QCOMPARE(Rows(site),
-            (QStringList { "1|row 1 (device_name \"Gate 1\")|phone_number: \"+441\" in the row, \"\" in the template; "
-                           "device_name: \"Gate 1\" in the row, \"Gate\" in the template|pending",
-                "2|row 2 (device_name \"Gate 2\")|device_name: \"Gate 2\" in the row, \"Gate\" in the "
+            (QStringList { "1|row 1 (device_name \"Gate 1\")|Phone Number: \"+441\" in the row, \"\" in the template; "
+                           "Device Name: \"Gate 1\" in the row, \"Gate\" in the template|pending",
+                "2|row 2 (device_name \"Gate 2\")|Device Name: \"Gate 2\" in the row, \"Gate\" in the "
                 "template|pending" }));
         const auto differences = [&] { return Rows(site).last().section('|', 2, 2); };
         QVERIFY(SaveSettingsFile(
@@ -74,16 +74,16 @@ private slots:
         site.TemplateFileRadioButton->click();
         QCOMPARE(Boxes(), QStringList { "Incompatible data file." });
         QVERIFY(site.TemplateFormRadioButton->isChecked());
-        QCOMPARE(differences(), "device_name: \"Gate 2\" in the row, \"Gate\" in the template");
+        QCOMPARE(differences(), "Device Name: \"Gate 2\" in the row, \"Gate\" in the template");
         ToolkitScript::SetNextFileName(bench.dir.filePath("pump.dat"));
         Click(site, "TemplateFileButton");
         QVERIFY(site.TemplateFileRadioButton->isChecked());
-        QCOMPARE(differences(), "device_name: \"Gate 2\" in the row, \"Pump\" in the template");
+        QCOMPARE(differences(), "Device Name: \"Gate 2\" in the row, \"Pump\" in the template");
         site.TemplateFormRadioButton->click();
         Set(bench.Form, "DeviceNameEdit", "Gates");
         Click(site, "StartButton");
         QVERIFY(!site.Run().Running() && DeviceCommands(bench) == "offered");
-        QCOMPARE(differences(), "device_name: \"Gate 2\" in the row, \"Gates\" in the template");
+        QCOMPARE(differences(), "Device Name: \"Gate 2\" in the row, \"Gates\" in the template");
         // A record of another kind is told in a box and stays whole, and nothing starts.
         QVERIFY(WriteFile(record, "when,what\n"));
         Click(site, "StartButton", mrOk);
