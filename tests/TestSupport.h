@@ -56,6 +56,16 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+// The reports of `log` from `first` on, at most `count`, as ExpectedWrite gives a write's: bytes 1..64 of each in
+// upper-case hex, a line each.
+inline QByteArray Wire(const std::vector<std::array<uint8_t, 65>>& log, std::size_t first, std::size_t count)
+{
+    QByteArray lines;
+    for (std::size_t n = first; n < first + count && n < log.size(); ++n)
+        lines += Bytes(log[n]).mid(1).toHex(' ').toUpper() + '\n';
+    return lines;
+}
+
 // The 45 reports of a write of the default block, one hex line each, built from the wire layout alone.
 inline QList<QByteArray> GoldenWrite()
 {

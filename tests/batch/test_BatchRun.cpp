@@ -5,6 +5,7 @@
 #include "ExpectedWrite.h"
 #include "TestSupport.h"
 #include "batch/BatchRun.h"
+#include "batch/CsvReader.h"
 #include "files/SettingsFile.h"
 #include "protocol/Transfer.h"
 
@@ -58,14 +59,6 @@ public:
     }
 };
 
-QByteArray Wire(const std::vector<TReport>& log, int first, int count)
-{
-    QByteArray lines;
-    for (int n = first; n < first + count && n < int(log.size()); ++n)
-        lines += Bytes(log[std::size_t(n)]).mid(1).toHex(' ').toUpper() + '\n';
-    return lines;
-}
-
 } // namespace
 
 class TestBatchRun : public QObject
@@ -85,8 +78,9 @@ class TestBatchRun : public QObject
     }
 
     // Runs the batch until it ends; false when it could not start.
-    bool Run(const BatchPlan& plan, std::function<void(int)> atReport = {},
-        std::function<void(const QString&)> atInstruction = {})
+    bool Run(
+        const BatchPlan& plan, std::function<void(int)> atReport = [](int) {},
+        std::function<void(const QString&)> atInstruction = [](const QString&) {})
     {
         run = std::make_unique<TBatchRun>(site->port, LinkThreading::Own);
         run->SetPollInterval(5);
@@ -97,10 +91,8 @@ class TestBatchRun : public QObject
         outcome.reset();
         connect(run.get(), &TBatchRun::instruction, site.get(), [this](const QString& text) { site->Follow(text); });
         connect(run.get(), &TBatchRun::finished, this, [this](BatchOutcome ended) { outcome = ended; });
-        if (atReport)
-            connect(run.get(), &TBatchRun::progress, this, [atReport](int done, int) { atReport(done); });
-        if (atInstruction)
-            connect(run.get(), &TBatchRun::instruction, this, atInstruction);
+        connect(run.get(), &TBatchRun::progress, this, [atReport](int done, int) { atReport(done); });
+        connect(run.get(), &TBatchRun::instruction, this, atInstruction);
         // A real event loop: QTest::qWaitFor sleeps 10 ms between its looks, which would pace every report.
         QSignalSpy ended(run.get(), &TBatchRun::finished);
         run->Start();
@@ -111,11 +103,9 @@ class TestBatchRun : public QObject
     QStringList Results()
     {
         QStringList results;
-        for (const QByteArray& line : ReadFile(dir.filePath("record.csv")).split('\n').mid(1)) {
-            const QList<QByteArray> fields = line.split(',');
-            if (fields.size() > 4)
-                results << QString::fromUtf8(fields[4]);
-        }
+        const std::vector<CsvRecord> lines = ReadCsv(ReadFile(dir.filePath("record.csv"))).records;
+        for (std::size_t line = 1; line < lines.size(); ++line)
+            results << lines[line].fields.value(4);
         return results;
     }
 
@@ -132,35 +122,27 @@ private slots:
             site->held[serial] = RandomToolBlock(random);
     }
 
+    // Each row's batch ends with every row verified.
     void units_data()
     {
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<std::vector<Unit>>("units");
         QTest::addColumn<QStringList>("results");
-        QTest::addColumn<BatchOutcome>("outcome");
-        QTest::newRow("three in turn") << QByteArray("device_name;phone_number\nPump 1;+111\nPump 2;+222\nPump 3;\n")
-                                       << std::vector<Unit> { { 100, 0 }, { 200, 1 }, { 300, 2 } }
-                                       << QStringList { "verified", "verified", "verified" } << BatchOutcome::Verified;
-        QTest::newRow("unplugged at report 17 of the write")
-            << QByteArray("device_name\nGate\n") << std::vector<Unit> { { 100, 0, kWriteStart + 17 }, { 100, 0 } }
-            << QStringList { "not completed: the controller was unplugged during the write (report 61 of 132)",
-                   "verified" }
-            << BatchOutcome::Verified;
-        QTest::newRow("silent during the backup")
-            << QByteArray("device_name\nGate\n") << std::vector<Unit> { { 100, 0, -1, 10 }, { 100, 0 } }
-            << QStringList { "not completed: the controller stopped answering during the backup (report 10 of 132)",
-                   "verified" }
-            << BatchOutcome::Verified;
-        QTest::newRow("program mode and a stranger left alone")
-            << QByteArray("serial,device_name\n300,Gate\n200,Pump\n")
-            << std::vector<Unit> { { 100, -1, -1, -1, kProgramMode }, { 999 }, { 200, 1 }, { 300, 0 } }
-            << QStringList { "skipped: serial number in no row", "verified", "verified" } << BatchOutcome::Verified;
-        QTest::newRow("two at once, then one")
-            << QByteArray("device_name\nGate\n") << std::vector<Unit> { { 100, 0, -1, -1, kNormal, true }, { 200 } }
-            << QStringList { "verified" } << BatchOutcome::Verified;
-        QTest::newRow("the same one again")
-            << QByteArray("device_name\nGate\nPump\n") << std::vector<Unit> { { 100, 0 }, { 100 }, { 200, 1 } }
-            << QStringList { "verified", "skipped: done already in this run", "verified" } << BatchOutcome::Verified;
+        const auto row = [](const char* tag, const QByteArray& csv, const std::vector<Unit>& units,
+                             const QStringList& results) { QTest::newRow(tag) << csv << units << results; };
+        const QByteArray gate = "device_name\nGate\n";
+        row("three in turn", "device_name;phone_number\nPump 1;+111\nPump 2;+222\nPump 3;\n",
+            { { 100, 0 }, { 200, 1 }, { 300, 2 } }, { "verified", "verified", "verified" });
+        row("unplugged at report 17 of the write", gate, { { 100, 0, kWriteStart + 17 }, { 100, 0 } },
+            { "not completed: the controller was unplugged during the write (report 61 of 132)", "verified" });
+        row("silent during the backup", gate, { { 100, 0, -1, 10 }, { 100, 0 } },
+            { "not completed: the controller stopped answering during the backup (report 10 of 132)", "verified" });
+        row("program mode and a stranger left alone", "serial,device_name\n300,Gate\n200,Pump\n",
+            { { 100, -1, -1, -1, kProgramMode }, { 999 }, { 200, 1 }, { 300, 0 } },
+            { "skipped: serial number in no row", "verified", "verified" });
+        row("two at once, then one", gate, { { 100, 0, -1, -1, kNormal, true }, { 200 } }, { "verified" });
+        row("the same one again", "device_name\nGate\nPump\n", { { 100, 0 }, { 100 }, { 200, 1 } },
+            { "verified", "skipped: done already in this run", "verified" });
     }
     void units()
     {
@@ -170,10 +152,8 @@ private slots:
         const BatchPlan plan = Plan(csv);
         QVERIFY(!plan.table.HasErrors());
         QVERIFY(Run(plan));
-        QFETCH(BatchOutcome, outcome);
-        QFETCH(QStringList, results);
-        QCOMPARE(*this->outcome, outcome);
-        QCOMPARE(Results(), results);
+        QCOMPARE(*outcome, BatchOutcome::Verified);
+        QTEST(Results(), "results");
         // Each unit written received its row's block exactly, and its backup is what it held before.
         QCOMPARE(int(site->received.size()), int(units.size()) - (units.front().alongside ? 1 : 0));
         // A controller left alone received nothing but the identity query, and one in program mode not even that.
@@ -196,53 +176,42 @@ private slots:
     {
         QTest::addColumn<int>("atReport"); // -1: when the second unit is asked for
         QTest::addColumn<int>("stops");
-        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QString>("result"); // of the first unit
         QTest::addColumn<int>("received"); // reports the first controller received
-        QTest::newRow("between units") << -1 << 1 << QStringList { "verified" } << 132;
-        QTest::newRow("once in the write")
-            << 50 << 1 << QStringList { "not completed: stopped before the read-back" } << 89;
+        QTest::newRow("between units") << -1 << 1 << "verified" << 132;
+        QTest::newRow("once in the write") << 50 << 1 << "not completed: stopped before the read-back" << 89;
         QTest::newRow("twice in the write")
-            << 50 << 2 << QStringList { "not completed: abandoned by the operator during the write (report 50 of 132)" }
-            << 51;
-        QTest::newRow("once in the read-back") << 100 << 1 << QStringList { "verified" } << 132;
+            << 50 << 2 << "not completed: abandoned by the operator during the write (report 50 of 132)" << 51;
+        QTest::newRow("once in the read-back") << 100 << 1 << "verified" << 132;
     }
     void stops()
     {
         QFETCH(int, atReport);
         QFETCH(int, stops);
-        QFETCH(QStringList, results);
+        QFETCH(QString, result);
         site->waiting = { { 100, 0 } };
         const BatchPlan plan = Plan("device_name\nGate\nPump\n");
-        const auto stop = [&] {
-            for (int n = 0; n < stops; ++n)
+        const auto stop = [&](bool now) {
+            for (int n = 0; now && n < stops; ++n)
                 run->Stop();
         };
-        QVERIFY(Run(
-            plan,
-            [&](int report) {
-                if (report == atReport)
-                    stop();
-            },
-            [&](const QString& text) {
-                if (atReport < 0 && text.contains(QLatin1String("row 2")))
-                    stop();
-            }));
+        const auto atReportStop = [&](int report) { stop(report == atReport); };
+        QVERIFY(Run(plan, atReportStop, [&](const QString& text) { stop(atReport < 0 && text.contains("row 2")); }));
         QCOMPARE(*outcome, BatchOutcome::Stopped);
-        QCOMPARE(Results(), results);
+        QCOMPARE(Results(), QStringList { result });
         const int firstReceived = int(site->port.OutputLog().size())
             + (site->received.empty() ? 0 : int(site->received.front().second.size()));
-        QFETCH(int, received);
-        QCOMPARE(firstReceived, received);
+        QTEST(firstReceived, "received");
 
         // The same batch again goes on where it stopped: a row verified is not written again, to anyone.
-        const bool verified = results.front() == "verified";
+        const bool verified = result == "verified";
         run.reset();
         site = std::make_unique<Site>();
         site->waiting = { { 100, verified ? -1 : 0 }, { 200, 1 } };
         QVERIFY(Run(plan));
         QCOMPARE(*outcome, BatchOutcome::Verified);
         const QString again = verified ? "skipped: done already in this run" : "verified";
-        QCOMPARE(Results().mid(results.size()), (QStringList { again, "verified" }));
+        QCOMPARE(Results().mid(1), (QStringList { again, "verified" }));
     }
 };
 

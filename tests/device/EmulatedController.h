@@ -45,27 +45,14 @@ public:
     void UnplugAfter(int reports) { Limit(reports, true); }
     // A report sent unasked. Like hidraw, a device with no open read handle drops it.
     void InjectReport(const QByteArray& bytes);
-    int PendingInputs() const
-    {
-        std::lock_guard lock(mutex);
-        return int(inputQueue.size());
-    }
+    int PendingInputs() const { return int(Get(inputQueue).size()); }
     // Every output report received so far.
-    std::vector<TReport> OutputLog() const
-    {
-        std::lock_guard lock(mutex);
-        return outputLog;
-    }
+    std::vector<TReport> OutputLog() const { return Get(outputLog); }
     // The write of output report `report` (1 for the first) is held: it returns only after ReleaseWrite or after
     // `milliseconds`, then fails as a write to a vanished device does when `fail` is set, or goes through.
     void HoldWrite(int report, int milliseconds, bool fail);
     void ReleaseWrite();
-    bool WriteHeld() const
-    {
-        std::lock_guard lock(mutex);
-        return writeHeld;
-    }
-
+    bool WriteHeld() const { return Get(writeHeld); }
     // Takes the log: a long run keeps no record of what it already counted.
     std::vector<TReport> TakeOutputLog()
     {
@@ -90,6 +77,12 @@ private:
     };
     void Limit(int reports, bool unplug);
     void UnplugOpenDevices();
+    // A copy of a member, taken under the mutex.
+    template <class T> T Get(const T& member) const
+    {
+        std::lock_guard lock(mutex);
+        return member;
+    }
 
     mutable std::mutex mutex; // guards the devices' state and the input queue
     std::condition_variable inputArrived;

@@ -15,8 +15,7 @@ namespace {
 QByteArray Pattern(int length, int seed)
 {
     QByteArray bytes(length, '\0');
-    for (int i = 0; i < length; ++i)
-        bytes[i] = char(seed + 7 * i);
+    std::generate(bytes.begin(), bytes.end(), [&] { return char(seed += 7); });
     return bytes;
 }
 
@@ -30,13 +29,6 @@ class TestDeviceLink : public QObject
     TReport receiveBuffer {};
     QList<QByteArray> seen;
     bool awaitingInHandler = true;
-
-    void Connect()
-    {
-        emulator->AddDevice(kNormal);
-        emulator->SilenceAfter(0); // only what a test injects arrives
-        QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
-    }
 
 private slots:
     void init()
@@ -103,7 +95,9 @@ private slots:
     // own thread.)
     void reportsSilenceAndLoss()
     {
-        Connect();
+        emulator->AddDevice(kNormal);
+        emulator->SilenceAfter(0); // only what the test injects arrives
+        QCOMPARE(link->ConnectDevice(), ConnectResult::Ready);
         link->SetAnswerTimeout(50);
         QSignalSpy silent(link.get(), &TDeviceLink::Silent);
         link->SendReport(TReport {});

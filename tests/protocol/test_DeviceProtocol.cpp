@@ -56,17 +56,14 @@ void Answer(TDeviceProtocol& protocol, RecordingHost& host, QMap<int, QByteArray
             halves[key] = request.mid(3);
         const bool read = request[1] == 'r' || request[1] == 'R';
         Feed(protocol,
-            request[1] == 'S' ? IdentityReply()
-                : read        ? Report(Hex("0000") + halves.value(key))
-                              : TReport {});
+            request[1] == 'S' ? IdentityReply() : Report(read ? Hex("0000") + halves.value(key) : QByteArray()));
     }
 }
 
 // One report of the write of a block that is zero but for `bytes` at `offset`.
 QByteArray WriteReport(int offset, const QByteArray& bytes, int report)
 {
-    TConfigBlock config {};
-    std::memcpy(BlockBytes(config) + offset, bytes.constData(), std::size_t(bytes.size()));
+    TConfigBlock config = Block(QByteArray(kConfigBlockSize, '\0').replace(offset, bytes.size(), bytes));
     RecordingHost host;
     QMap<int, QByteArray> halves;
     TDeviceProtocol protocol(config, host);
@@ -168,13 +165,16 @@ private slots:
         const QString v = "log Dedudev Version:V1", s = "log Serial Number: 12345";
         const QString refused = "error Application is not a QUILMOX Parlowen";
         const QByteArray full = QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ").repeated(3).left(54);
-        const std::tuple<int, TReport, QStringList, int> rows[] = { { 1, IdentityReply(), { v, s, "send E" }, 2 },
-            { 30, IdentityReply(), { v, s, "send r" }, 32 }, { 60, IdentityReply(), { v, s, "send A" }, 61 },
-            { 70, IdentityReply(), { v, s }, 0 }, // the identity alone
-            { 1, IdentityReply("", Hex("FFFFFFFF")), { "log Dedudev Version:", "log Serial Number: -1", "send E" }, 2 },
-            { 30, IdentityReply("\x80" + full), { "log Dedudev Version:\u20AC" + full, s, "send r" }, 32 },
-            { 1, Report(Hex("000000010C")), { refused }, 0 }, { 30, Report(Hex("000001010B")), { refused }, 0 },
-            { 60, Report(Hex("000000000B")), { refused }, 0 } };
+        using P = TDeviceProtocol;
+        const auto W = &P::StartWrite, R = &P::StartRead, G = &P::StartSignalStrength, I = &P::StartIdentify;
+        const std::tuple<void (P::*)(), TReport, QStringList, int> rows[] = {
+            { W, IdentityReply(), { v, s, "send E" }, 2 }, { R, IdentityReply(), { v, s, "send r" }, 32 },
+            { G, IdentityReply(), { v, s, "send A" }, 61 }, { I, IdentityReply(), { v, s }, 0 }, // the identity alone
+            { W, IdentityReply("", Hex("FFFFFFFF")), { "log Dedudev Version:", "log Serial Number: -1", "send E" }, 2 },
+            { R, IdentityReply("\x80" + full), { "log Dedudev Version:\u20AC" + full, s, "send r" }, 32 },
+            { W, Report(Hex("000000010C")), { refused }, 0 }, { R, Report(Hex("000001010B")), { refused }, 0 },
+            { G, Report(Hex("000000000B")), { refused }, 0 }
+        };
         for (const auto& [start, reply, events, next] : rows) {
             TConfigBlock config = Block(DefaultImage());
             RecordingHost host;
@@ -182,11 +182,7 @@ private slots:
             protocol.ChunkNumber = 9; // left over from an abandoned transfer
             protocol.EntryIndex = 6;
             protocol.ProtocolState = 61;
-            (protocol
-                .*(start == 1         ? &TDeviceProtocol::StartWrite
-                        : start == 30 ? &TDeviceProtocol::StartRead
-                        : start == 60 ? &TDeviceProtocol::StartSignalStrength
-                                      : &TDeviceProtocol::StartIdentify))();
+            (protocol.*start)();
             Feed(protocol, reply);
             QCOMPARE(host.events, QStringList { "send S" } + events);
             QCOMPARE(protocol.ProtocolState, next);

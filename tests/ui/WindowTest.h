@@ -94,6 +94,11 @@ inline bool Await(const std::function<bool()>& condition, int milliseconds = 500
     return condition();
 }
 
+inline bool AwaitBoxes(int count)
+{
+    return Await([count] { return Boxes().size() >= count; });
+}
+
 // The controller is declared first, so that it outlives the window, whose link holds its handles. Each bench
 // starts a strict script of its own, so the rows of a loop start alike.
 struct Bench
@@ -103,6 +108,8 @@ struct Bench
     TSignalStrengthForm Signal;
 
     QByteArray Path; // of the controller's interface
+    // The commands of the reports the controller received, from report `from` on.
+    QByteArray Sent(std::size_t from = 0) const { return Commands(Controller.OutputLog(), from); }
 
     explicit Bench(const QByteArray& hardwareId = kNormal,
         EmulatedController::OpenFailure failure = EmulatedController::OpenFailure::None)

@@ -40,14 +40,6 @@ QVariant FieldValue(const QByteArray& image, const Field& field)
     return field.width == 4 ? QVariant(qFromLittleEndian<qint32>(bytes)) : ReadTextField(bytes, field.width);
 }
 
-QByteArray PresentAndCollect(TMainForm& form, const QByteArray& image)
-{
-    form.Config = Block(image);
-    form.PresentConfig();
-    form.CollectForm();
-    return Bytes(form.Config);
-}
-
 } // namespace
 
 class TestMainForm : public QObject
@@ -82,8 +74,10 @@ private slots:
         QVERIFY(!shown.ConfigChanged());
         QRandomGenerator random(20240611);
         for (int round = 0; round < 12; ++round) {
-            const QByteArray image = Bytes(RandomToolBlock(random));
-            QCOMPARE(PresentAndCollect(shown, image).toHex(), image.toHex());
+            const QByteArray image = Bytes(shown.Config = RandomToolBlock(random));
+            shown.PresentConfig();
+            shown.CollectForm();
+            QCOMPARE(Bytes(shown.Config).toHex(), image.toHex());
             for (const Field& field : Fields()) {
                 // The memo's lines as stored: its plain text would turn no-break spaces into spaces.
                 const QVariant value
@@ -141,9 +135,7 @@ private slots:
     {
         const QStringList prefixes { "InvertInputs", "InvertOutputs", "OutputStartStatus", "InputActiveMessage",
             "InputInactiveMessage" }; // in the order of their fields
-        QByteArray pattern(80, 0);
-        for (int i = 0; i < 80; i += 3)
-            pattern[i] = 1;
+        const QByteArray pattern = QByteArray("\1\0\0", 3).repeated(27).left(80); // every third flag set
         TMainForm form;
         for (int g = 0; g < 5; ++g) {
             for (const char* button : { "CheckAllButton", "CheckNoneButton" }) {
@@ -191,12 +183,11 @@ private slots:
         QVERIFY(form.Panel1->rect().contains(place));
         QCOMPARE(place.y(), form.CompareButton->y());
         QVERIFY(place.left() > form.CompareButton->geometry().right() && place.right() < form.LoadButton->x());
-        // GroupBox1 ... GroupBox16 show these outputs, on the pages TabSheet3 and TabSheet4.
-        const int outputs[] = { 1, 2, 3, 4, 8, 7, 6, 5, 12, 11, 10, 9, 16, 15, 14, 13 };
-        for (int box = 1; box <= 16; ++box) {
-            auto* group = qobject_cast<QGroupBox*>(form.OutputEdits[0][outputs[box - 1] - 1]->parentWidget());
-            QCOMPARE(group->objectName() + ' ' + group->title() + ' ' + group->parentWidget()->objectName(),
-                QStringLiteral("GroupBox%1 Output %2 TabSheet%3").arg(box).arg(outputs[box - 1]).arg(box <= 8 ? 3 : 4));
+        // The controls of output n sit in the box titled for it: outputs 1 - 8 on TabSheet3, 9 - 16 on TabSheet4.
+        for (int n = 1; n <= 16; ++n) {
+            auto* group = qobject_cast<QGroupBox*>(form.OutputEdits[0][n - 1]->parentWidget());
+            QCOMPARE(group->title() + ' ' + group->parentWidget()->objectName(),
+                QStringLiteral("Output %1 TabSheet%2").arg(n).arg(n <= 8 ? 3 : 4));
         }
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.CheckGroupBoxes[0][4]);
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Invert input 5"));
