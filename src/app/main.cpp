@@ -31,15 +31,19 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("file"), QStringLiteral("A settings file (*.dat) to open."), QStringLiteral("[file]"));
+    QStringList codes;
+    for (const TLanguage& known : kLanguages)
+        codes << QString::fromLatin1(known.Code);
+    const QString choices
+        = codes.mid(0, codes.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + codes.last();
     const QCommandLineOption language(QStringLiteral("language"),
-        QStringLiteral("The language of the window for this run: en, de, es, fr, it, pl or pt_BR."),
-        QStringLiteral("code"));
+        QStringLiteral("The language of the window for this run: %1.").arg(choices), QStringLiteral("code"));
     parser.addOption(language);
     parser.process(application);
     const QString requested = parser.value(language);
     if (parser.isSet(language) && LanguageCode(requested).isEmpty()) {
         std::fprintf(
-            stderr, "parlowen: unknown language \"%s\": en, de, es, fr, it, pl or pt_BR\n", qUtf8Printable(requested));
+            stderr, "parlowen: unknown language \"%s\": %s\n", qUtf8Printable(requested), qUtf8Printable(choices));
         return 1;
     }
     InstallTranslations(ChooseLanguage(requested, ChosenLanguage(), QLocale::system().uiLanguages()));

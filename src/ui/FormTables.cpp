@@ -21,6 +21,11 @@ const std::array<TLabelRow, 6> kMessagePageLabels = { {
         "inhibit_input" },
 } };
 
+QString FormText(const char* source)
+{
+    return QCoreApplication::translate("TMainForm", source);
+}
+
 QString OutputCaption(int output)
 {
     return QCoreApplication::translate("TMainForm", "Output %1").arg(output);

@@ -14,6 +14,7 @@
 // are shown.
 constexpr int kPageCount = 4;
 extern const char* const kPageCaptions[kPageCount];
+QString FormText(const char* source); // a text of these tables, translated as the window shows it
 QString OutputCaption(int output); // "Output 5", the caption of an output's group box
 
 // The labels of "Message Control" that name a single setting.

@@ -42,12 +42,7 @@ QString LanguageCode(const QString& tag)
 
 QString ChooseLanguage(const QString& requested, const QString& chosen, const QStringList& systemLanguages)
 {
-    for (const QString& tag : { requested, chosen }) {
-        const QString code = LanguageCode(tag);
-        if (!code.isEmpty())
-            return code;
-    }
-    for (const QString& tag : systemLanguages) {
+    for (const QString& tag : QStringList { requested, chosen } + systemLanguages) {
         const QString code = LanguageCode(tag);
         if (!code.isEmpty())
             return code;

@@ -74,18 +74,12 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, Q
     return label;
 }
 
-// The form's own texts, marked where they are written down and translated where they are shown.
-QString Text(const char* source)
-{
-    return QCoreApplication::translate("TMainForm", source);
-}
-
 void Describe(QWidget* control, const char* name, const char* description = nullptr)
 {
-    control->setAccessibleName(Text(name));
+    control->setAccessibleName(FormText(name));
     if (description) {
-        control->setAccessibleDescription(Text(description));
-        control->setToolTip(Text(description));
+        control->setAccessibleDescription(FormText(description));
+        control->setToolTip(FormText(description));
     }
 }
 
@@ -125,7 +119,7 @@ void TMainForm::BuildLayout()
     layout->addWidget(PageControl1, 1);
     for (int i = 0; i < int(TabSheets.size()); ++i) {
         TabSheets[i] = Named(new QWidget, QStringLiteral("TabSheet%1").arg(i + 1));
-        PageControl1->addTab(TabSheets[i], Text(kPageCaptions[i]));
+        PageControl1->addTab(TabSheets[i], FormText(kPageCaptions[i]));
     }
 
     BuildMessagePage(TabSheets[0]);
@@ -155,7 +149,7 @@ void TMainForm::BuildMessagePage(QWidget* page)
 {
     std::vector<QLabel*> labels;
     for (const TLabelRow& row : kMessagePageLabels)
-        labels.push_back(AddLabel(page, QString::fromLatin1(row.Name), Text(row.Caption), row.Place));
+        labels.push_back(AddLabel(page, QString::fromLatin1(row.Name), FormText(row.Caption), row.Place));
 
     SMSMessageMemo = Named(new TLimitedMemo(kMessageTextLimit, page), QStringLiteral("SMSMessageMemo"));
     SMSMessageMemo->setGeometry(28, 32, 217, 97);
@@ -207,16 +201,16 @@ void TMainForm::BuildCheckGroup(int group, QWidget* page)
 {
     const TCheckGroupRow& row = kCheckGroups[group];
     const QString prefix = QString::fromLatin1(row.Prefix);
-    auto* box = AddGroupBox(page, QString::fromLatin1(row.GroupBoxName), Text(row.Caption), row.Geometry);
+    auto* box = AddGroupBox(page, QString::fromLatin1(row.GroupBoxName), FormText(row.Caption), row.Geometry);
     for (int k = 1; k <= kChannelCount; ++k) {
         auto* check = Named(new TJvCheckBox(box), prefix + QStringLiteral("JvCheckBox%1").arg(k));
         check->setText(QString::number(k));
         check->setGeometry(CheckGroupBoxGeometry(k));
-        check->setAccessibleName(Text(row.BoxName).arg(k));
+        check->setAccessibleName(FormText(row.BoxName).arg(k));
         CheckGroupBoxes[group][k - 1] = check;
     }
     auto addButton = [&](const char* suffix, const char* caption, QRect place, const char* spoken) {
-        auto* button = Named(new QPushButton(Text(caption), box), prefix + QString::fromLatin1(suffix));
+        auto* button = Named(new QPushButton(FormText(caption), box), prefix + QString::fromLatin1(suffix));
         button->setGeometry(place);
         button->setAutoDefault(false);
         Describe(button, spoken);
@@ -234,7 +228,8 @@ void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
 
     int label = 6 * (row.GroupBox - 1);
     for (const TCommandRow& command : kCommands) {
-        AddLabel(box, QStringLiteral("Label%1").arg(++label), Text(command.LabelCaption), QPoint(16, command.Top + 3));
+        AddLabel(
+            box, QStringLiteral("Label%1").arg(++label), FormText(command.LabelCaption), QPoint(16, command.Top + 3));
     }
     auto* period = Named(new QLabel(tr("Pulse period"), box), QStringLiteral("Label%1").arg(++label));
     period->setWordWrap(true);
@@ -245,14 +240,14 @@ void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
         const QString name = QStringLiteral("Output%1Edit%2").arg(QString::fromLatin1(kCommands[c].Name)).arg(n);
         auto* edit = Named(new TLimitedEdit(kCommandWordSize - 1, box), name);
         edit->setGeometry(kOutputEditGeometry.translated(0, kCommands[c].Top));
-        edit->setAccessibleName(Text(kCommands[c].WordName).arg(n));
+        edit->setAccessibleName(FormText(kCommands[c].WordName).arg(n));
         OutputEdits[c][n - 1] = edit;
     }
     for (int c = 0; c < kCommandCount; ++c) {
         const QString name = QStringLiteral("Output%1JvCheckBox%2").arg(QString::fromLatin1(kCommands[c].Name)).arg(n);
         auto* check = Named(new TJvCheckBox(box), name);
         check->setGeometry(FitIndicator(check, QRect(kOutputCheckLeft, kCommands[c].Top + 2, 13, 17)));
-        check->setAccessibleName(Text(kCommands[c].EnabledName).arg(n));
+        check->setAccessibleName(FormText(kCommands[c].EnabledName).arg(n));
         check->AddLinkedControl(OutputEdits[c][n - 1]);
         OutputJvCheckBoxes[c][n - 1] = check;
     }
@@ -260,7 +255,7 @@ void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
         = Named(new TCSpinEdit(kPulsePeriodMin, kPulsePeriodMax, box), QStringLiteral("OutputPulseCSpinEdit%1").arg(n));
     spin->setGeometry(kPulsePeriodGeometry);
     spin->setAccessibleName(tr("Output %1 pulse period").arg(n));
-    spin->setAccessibleDescription(Text(kPulsePeriodDescription));
+    spin->setAccessibleDescription(FormText(kPulsePeriodDescription));
     spin->setToolTip(spin->accessibleDescription());
     OutputPulseCSpinEdits[n - 1] = spin;
     OutputJvCheckBoxes[kCommandCount - 1][n - 1]->AddLinkedControl(spin);
@@ -269,7 +264,7 @@ void TMainForm::BuildOutputGroup(const TOutputGroupRow& row, QWidget* page)
 void TMainForm::BuildButtonPanel()
 {
     for (const TPanelButtonRow& row : kPanelButtons) {
-        auto* button = Named(new QPushButton(Text(row.Caption), Panel1), QString::fromLatin1(row.Name));
+        auto* button = Named(new QPushButton(FormText(row.Caption), Panel1), QString::fromLatin1(row.Name));
         button->setGeometry(QRect(row.Place, QSize(113, 25)));
         button->setAutoDefault(false);
         button->setAccessibleName(button->text());

@@ -7,15 +7,10 @@
 
 namespace {
 
-QString Text(const char* source)
-{
-    return QCoreApplication::translate("TMainForm", source);
-}
-
 // A label's caption without the colon that leads to its control.
 QString Caption(const char* source)
 {
-    QString caption = Text(source);
+    QString caption = FormText(source);
     if (caption.endsWith(QLatin1Char(':')))
         caption.chop(1);
     return caption.trimmed();
@@ -39,13 +34,13 @@ const TFlagRow kFlags[] = {
 
 QString OutputSetting(int output, const QString& member)
 {
-    const QString page = Text(kPageCaptions[OutputPage(output)]);
+    const QString page = FormText(kPageCaptions[OutputPage(output)]);
     if (member == QLatin1String("pulse_period"))
         return QCoreApplication::translate("TMainForm", "%1: %2 %3")
-            .arg(page, OutputCaption(output), Text("Pulse period"));
+            .arg(page, OutputCaption(output), FormText("Pulse period"));
     for (const TCommandRow& command : kCommands) {
         const QString word = QString::fromLatin1(command.Name).toLower();
-        const QString caption = Text(command.LabelCaption);
+        const QString caption = FormText(command.LabelCaption);
         if (member == word + QLatin1String(".word"))
             return QCoreApplication::translate("TMainForm", "%1: %2 %3 command")
                 .arg(page, OutputCaption(output), caption);
@@ -77,7 +72,7 @@ QString SettingLabel(const Setting& setting)
     for (const TFlagRow& row : kFlags) {
         if (row.Output == output && member == QLatin1String(row.Member))
             return QCoreApplication::translate("TMainForm", "%1: %2")
-                .arg(Text(kCheckGroups[row.Group].Caption))
+                .arg(FormText(kCheckGroups[row.Group].Caption))
                 .arg(number);
     }
     const QString label = output ? OutputSetting(number, member) : QString();
